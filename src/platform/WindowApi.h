@@ -1,0 +1,36 @@
+#pragma once
+// Questions about windows, the program's own and other programs'.
+
+#include <cstdint>
+
+// A window handle as it crosses the seam; 0 is no window.
+using WindowId = std::uintptr_t;
+
+struct ScreenRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+};
+
+class IWindows {
+public:
+    virtual ~IWindows() = default;
+
+    // True when the window itself is minimised (its ancestors are not looked at).
+    virtual bool IsMinimised(WindowId window) = 0;
+
+    // The window's parent (or owner, as the system's parent query gives it); 0 for none.
+    virtual WindowId ParentOf(WindowId window) = 0;
+
+    // The size of the primary screen in pixels, as left 0, top 0, right, bottom.
+    virtual ScreenRect Screen() = 0;
+
+    // The window's rectangle on the screen, frame included.
+    virtual ScreenRect Bounds(WindowId window) = 0;
+
+    // Moves the window's top-left corner to the given screen position; its size stays.
+    virtual void MoveTo(WindowId window, int left, int top) = 0;
+};

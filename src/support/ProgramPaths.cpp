@@ -1,0 +1,6 @@
+#include "support/ProgramPaths.h"
+
+ProgramPaths& Paths() {
+    static ProgramPaths paths;
+    return paths;
+}

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Portable code must not know Win32: only src/win32 (and the Windows-only tests and
+# stand-in programs) may include the Windows headers.
+set -euo pipefail
+cd "$1"
+bad=$(grep -rlE '#[[:space:]]*include[[:space:]]*[<"](windows|winuser|winbase|windef|shellapi|commctrl|winver)\.h' \
+        src tools tests/unit tests/fakes bench --include='*.h' --include='*.cpp' 2>/dev/null |
+      grep -v '^src/win32/' || true)
+if [ -n "$bad" ]; then
+    echo "Windows headers included outside src/win32:"
+    echo "$bad"
+    exit 1
+fi
+echo "no Windows header outside src/win32"

@@ -1,0 +1,44 @@
+#pragma once
+// An in-memory file system keyed by the Windows path, letter case ignored as Windows does.
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Files.h"
+
+class FakeFiles : public IFiles {
+public:
+    bool Exists(const std::string& path) override;
+    std::string ReadAll(const std::string& path) override;
+    void WriteAll(const std::string& path, std::string_view data) override;
+    void Append(const std::string& path, std::string_view data) override;
+    bool Overwrite(const std::string& path, std::string_view data) override;
+    bool Truncate(const std::string& path) override;
+    bool Remove(const std::string& path) override;
+
+    // Test set-up and inspection.
+    void Put(const std::string& path, const std::string& content);
+    std::string Content(const std::string& path) const;  // throws when absent
+    void MakeReadOnly(const std::string& path) { readOnly_.insert(Key(path)); }
+    // Every open of the path fails with the system error number.
+    void FailOpen(const std::string& path, int systemError) { failOpen_[Key(path)] = systemError; }
+    // Writes to the path fail part-way with the system error number.
+    void FailWrite(const std::string& path, int systemError) { failWrite_[Key(path)] = systemError; }
+
+    // One line per call that reached the file system: "Overwrite <path> <n>", "Truncate <path>",
+    // "Remove <path>", "WriteAll <path> <n>", "Append <path> <n>", "ReadAll <path>".
+    std::vector<std::string> calls;
+    // The data of each Overwrite, in order.
+    std::vector<std::string> overwrites;
+
+private:
+    static std::string Key(const std::string& path);
+    void CheckOpen(const std::string& key, bool forWriting) const;
+
+    std::map<std::string, std::string> files_;
+    std::set<std::string> readOnly_;
+    std::map<std::string, int> failOpen_;
+    std::map<std::string, int> failWrite_;
+};
