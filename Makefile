@@ -1,4 +1,4 @@
-.PHONY: test setup build fuzz bench clean
+.PHONY: test setup fuzz bench clean
 
 test: setup
 	scripts/test
@@ -7,12 +7,13 @@ setup:
 	scripts/setup
 
 fuzz:
-	scripts/setup fuzz
 	scripts/fuzz
 
+# Benchmarks run on an optimised build without sanitizers.
 bench: setup
-	cmake --preset native >/dev/null && cmake --build --preset native --target bench_replace
-	build/native/bench/bench_replace
+	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build build/bench --target bench_replace -j2
+	build/bench/bench/bench_replace
 
 clean:
 	rm -rf build
