@@ -1,0 +1,193 @@
+#include "core/Decision.h"
+
+#include <optional>
+
+#include "core/PGPBlocks.h"
+#include "core/PGPCommands.h"
+#include "support/strutil.h"
+
+namespace {
+
+constexpr const char* kNoDataText = "Couldn't get data from your e-mail program";
+constexpr const char* kPostingEncryptText =
+    "You have opted to encrypt a message to a mailing list or newsgroup. This is not usually "
+    "appropriate conduct. Are you sure you want to do this?";
+constexpr int kPostingEncryptHelp = 9000;
+constexpr int kOptionSign = 1;
+constexpr std::size_t kQuotedStartLength = 15;
+
+// What the steps of one decision learn and pass on.
+struct RunState {
+    bool outgoing = false;
+    bool posting = false;
+    bool incoming = false;
+    bool keyImport = false;
+    bool mailingListHit = false;
+    TPGPBlocks blocks;
+    std::string body;
+    std::string command;
+};
+
+bool IsAddressSeparator(char c) {
+    return c == ' ' || c == ',' || c == ';';
+}
+
+// The items one to a line, with a line end in front of the first, so that a whole item is
+// found as CR LF + item + CR LF.
+std::string MailingListText(const std::vector<std::string>& mailingList) {
+    std::string text = "\r\n";
+    for (const std::string& item : mailingList) {
+        text.append(item).append("\r\n");
+    }
+    return LowerAscii(text);
+}
+
+bool IsListedAddress(const std::string& listText, const std::string& token) {
+    return listText.find("\r\n" + LowerAscii(token) + "\r\n") != std::string::npos;
+}
+
+// Neither a window bit nor a body: the driver gave nothing to work on.
+bool NothingRead(const TMFDData& data) {
+    return (data.Wtype & (kWtypeOutgoing | kWtypePosting | kWtypeIncoming)) == 0 && !data.HasBody;
+}
+
+// A compose window that already holds PGP output other than a key is decrypted or
+// verified, not processed again.
+void ClassifyBody(const TMFDData& data, RunState& state) {
+    state.outgoing = (data.Wtype & kWtypeOutgoing) != 0;
+    state.posting = (data.Wtype & kWtypePosting) != 0;
+    state.incoming = (data.Wtype & kWtypeIncoming) != 0;
+    state.body = state.incoming ? UnindentPGPMarkers(data.Body) : data.Body;
+    state.blocks = ClassifyPGP(state.body);
+    if ((state.outgoing || state.posting) && state.blocks.HasPGPBlock &&
+        !state.blocks.HasPublicKey) {
+        state.incoming = true;
+    }
+}
+
+// A bare key block is imported; a key that comes with a signed or encrypted block only when
+// the user prefers key import in a special run.
+void DecideKeyImport(const RunInput& input, RunState& state) {
+    const TPGPBlocks& b = state.blocks;
+    state.keyImport = state.incoming && b.HasPublicKey && !b.HasSigned && !b.HasMessage;
+    if (input.forceKeyRead && !input.routineRun && state.incoming && b.HasPublicKey) {
+        state.keyImport = true;
+    }
+}
+
+// Each rule overrides the one before: in a routine run mailing lists and postings are
+// signed, never encrypted.
+void ChooseOutwardCommand(const RunInput& input, RunState& state) {
+    if (input.routineRun && state.outgoing) {
+        state.command = OptionToCommand(input.optionIndex, state.command);
+    }
+    if (input.routineRun && (state.posting || state.mailingListHit)) {
+        state.command = kCmdAutoSign;
+    }
+    if (!input.routineRun) {
+        state.command = OptionToCommand(input.optionIndex, state.command);
+    }
+}
+
+// What the run hands on whatever its outcome: the text for the clipboard and its direction.
+RunDecision DecisionFrom(const RunState& state) {
+    RunDecision decision;
+    decision.incoming = state.incoming;
+    decision.body = state.body;
+    return decision;
+}
+
+// An incoming text is decrypted or verified; one without any PGP block stops the run with
+// the start of the text, so the user can tell which message it was.
+std::optional<RunDecision> TakeIncoming(RunState& state) {
+    if (!state.incoming) {
+        return std::nullopt;
+    }
+    if (!state.blocks.HasPGPBlock) {
+        RunDecision stop = DecisionFrom(state);
+        stop.outcome = RunOutcome::Stop;
+        stop.stopBox = StopBox::ErrorDialog;
+        stop.message = "The incoming message that starts \"" +
+                       state.body.substr(0, kQuotedStartLength) +
+                       "\" does not contain any PGP data.";
+        return stop;
+    }
+    state.command = kCmdAutoDecryptVerify;
+    state.posting = false;
+    return std::nullopt;
+}
+
+// Encrypting a posting is the user's explicit choice in a special run; it is asked about.
+RunDecision InvokeOrConfirm(const RunInput& input, const RunState& state) {
+    RunDecision decision = DecisionFrom(state);
+    decision.command = state.command;
+    if (!input.routineRun && state.posting && input.optionIndex != kOptionSign) {
+        decision.outcome = RunOutcome::Confirm;
+        decision.message = kPostingEncryptText;
+        decision.helpContext = kPostingEncryptHelp;
+    } else {
+        decision.outcome = RunOutcome::Invoke;
+    }
+    return decision;
+}
+
+}  // namespace
+
+std::string OptionToCommand(int index, const std::string& current) {
+    switch (index) {
+        case 0:
+            return kCmdAutoEncrypt;
+        case 1:
+            return kCmdAutoSign;
+        case 2:
+            return kCmdAutoEncryptSign;
+        default:
+            return current;
+    }
+}
+
+// Every maximal run of characters between separators is one token; a run of separators
+// ends one token only. The pending flag starts set, so a text that begins with a separator
+// first compares an empty token.
+bool MailingListHit(const std::string& to, const std::string& cc,
+                    const std::vector<std::string>& mailingList) {
+    const std::string listText = MailingListText(mailingList);
+    const std::string addresses = TrimBlanks(to + " " + cc) + " ";
+    bool pending = true;
+    std::string token;
+    for (char c : addresses) {
+        if (!IsAddressSeparator(c)) {
+            pending = true;
+            token += c;
+        } else if (pending) {
+            pending = false;
+            if (IsListedAddress(listText, token)) {
+                return true;
+            }
+            token.clear();
+        }
+    }
+    return false;
+}
+
+RunDecision DecideRun(const RunInput& input) {
+    if (NothingRead(input.data)) {
+        RunDecision stop;
+        stop.outcome = RunOutcome::Stop;
+        stop.stopBox = StopBox::AppMessageBox;
+        stop.message = kNoDataText;
+        return stop;
+    }
+    RunState state;
+    ClassifyBody(input.data, state);
+    DecideKeyImport(input, state);
+    state.mailingListHit = MailingListHit(input.data.To, input.data.Cc, input.mailingList);
+    ChooseOutwardCommand(input, state);
+    if (std::optional<RunDecision> stop = TakeIncoming(state)) {
+        return *stop;
+    }
+    if (state.keyImport) {
+        state.command = kCmdAddKey;
+    }
+    return InvokeOrConfirm(input, state);
+}
