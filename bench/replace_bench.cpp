@@ -79,7 +79,7 @@ void ParseScaling() {
     double perMegabyte1 = 0;
     for (int megabytes : {1, 2, 5, 10}) {
         const std::string text =
-            header + MailText(megabytes * 1024 * 1024 / 52).substr(0, megabytes << 20);
+            header + MailText(megabytes * 1024 * 1024 / 40).substr(0, megabytes << 20);
         TMFDData data;
         const double t = BestSeconds([&] { ParseMFDText(text, data); });
         if (data.Body.size() != static_cast<std::size_t>(megabytes) << 20) {
