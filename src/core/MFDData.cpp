@@ -1,5 +1,7 @@
 #include "core/MFDData.h"
 
+#include <algorithm>
+#include <functional>
 #include <limits>
 #include <string_view>
 
@@ -84,10 +86,15 @@ public:
     // The value of the first line that starts with key (letter case ignored): the text after
     // the key up to the next CR, trimmed. Empty when the key is absent or no CR follows it.
     std::string Value(std::string_view key) const {
-        const std::size_t at = lower_.find("\n" + LowerAscii(key));
-        if (at == std::string::npos) {
+        // Horspool's skip keeps a header of nothing but line feeds linear too.
+        const std::string needle = "\n" + LowerAscii(key);
+        const auto found =
+            std::search(lower_.begin(), lower_.end(),
+                        std::boyer_moore_horspool_searcher(needle.begin(), needle.end()));
+        if (found == lower_.end()) {
             return {};
         }
+        const std::size_t at = static_cast<std::size_t>(found - lower_.begin());
         const std::size_t start = at + 1 + key.size();
         const std::size_t cr = text_.find('\r', start);
         if (cr == std::string::npos) {
