@@ -1,0 +1,19 @@
+#include "win32/Win32Platform.h"
+
+#include "platform/Platform.h"
+#include "win32/Win32Application.h"
+#include "win32/Win32Clock.h"
+#include "win32/Win32Dialogs.h"
+#include "win32/Win32Files.h"
+#include "win32/Win32System.h"
+#include "win32/Win32Windows.h"
+
+void InstallWin32Platform() {
+    static Win32Files files;
+    static Win32Clock clock;
+    static Win32Dialogs dialogs;
+    static Win32Application application;
+    static Win32System system;
+    static Win32Windows windows;
+    Os() = Platform{&files, &clock, &dialogs, &application, &system, &windows};
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Questions about windows, answered by user32.
+
+#include "platform/WindowApi.h"
+
+class Win32Windows : public IWindows {
+public:
+    bool IsMinimised(WindowId window) override;
+    WindowId ParentOf(WindowId window) override;
+    ScreenRect Screen() override;
+    ScreenRect Bounds(WindowId window) override;
+    void MoveTo(WindowId window, int left, int top) override;
+};
