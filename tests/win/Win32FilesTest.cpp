@@ -1,0 +1,144 @@
+#include "win32/Win32Files.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "win/TestDir.h"
+#include "win32/UniqueHandle.h"
+
+namespace {
+
+class Win32FilesTest : public ::testing::Test {
+protected:
+    TestDir dir;
+    Win32Files files;
+    const std::string path = TestDir::File("a file.txt");
+};
+
+std::string EveryByte() {
+    std::string bytes;
+    for (int b = 0; b < 256; ++b) {
+        bytes += static_cast<char>(b);
+    }
+    return bytes;
+}
+
+TEST_F(Win32FilesTest, WriteAllAndReadAllKeepEveryByteValue) {
+    const std::string bytes = EveryByte() + std::string("\0\xff", 2);
+    files.WriteAll(path, bytes);
+    EXPECT_EQ(FileContent(path), bytes);
+    EXPECT_EQ(files.ReadAll(path), bytes);
+}
+
+TEST_F(Win32FilesTest, WriteAllReplacesALongerFile) {
+    PutFile(path, "a much longer earlier content");
+    files.WriteAll(path, "short");
+    EXPECT_EQ(FileContent(path), "short");
+}
+
+TEST_F(Win32FilesTest, ReadAllOfAnEmptyFileIsEmpty) {
+    PutFile(path, "");
+    EXPECT_EQ(files.ReadAll(path), "");
+}
+
+TEST_F(Win32FilesTest, ExistsOnlyForFiles) {
+    PutFile(path, "x");
+    EXPECT_TRUE(files.Exists(path));
+    EXPECT_FALSE(files.Exists(TestDir::File("missing.txt")));
+    EXPECT_FALSE(files.Exists("C:\\Tervane Test\\Sub Dir"));
+    EXPECT_FALSE(files.Exists(TestDir::kPath));
+}
+
+TEST_F(Win32FilesTest, AppendCreatesAnAbsentFileThenAddsAtTheEnd) {
+    files.Append(path, "first\r\n");
+    files.Append(path, std::string("\0second", 7));
+    EXPECT_EQ(FileContent(path), std::string("first\r\n\0second", 14));
+}
+
+TEST_F(Win32FilesTest, OverwriteWritesInPlaceAndKeepsTheTail) {
+    PutFile(path, "0123456789");
+    EXPECT_TRUE(files.Overwrite(path, "abc"));
+    EXPECT_EQ(FileContent(path), "abc3456789");
+    EXPECT_TRUE(files.Overwrite(path, "ABCDEFGHIJKL"));
+    EXPECT_EQ(FileContent(path), "ABCDEFGHIJKL");
+}
+
+TEST_F(Win32FilesTest, TruncateLeavesAnEmptyFile) {
+    PutFile(path, "content");
+    EXPECT_TRUE(files.Truncate(path));
+    EXPECT_TRUE(files.Exists(path));
+    EXPECT_EQ(FileContent(path), "");
+}
+
+TEST_F(Win32FilesTest, OverwriteAndTruncateDoNotCreateAMissingFile) {
+    EXPECT_FALSE(files.Overwrite(path, "abc"));
+    EXPECT_FALSE(files.Truncate(path));
+    EXPECT_FALSE(files.Exists(path));
+}
+
+TEST_F(Win32FilesTest, RemoveDeletesAFileAndFailsForAMissingOne) {
+    PutFile(path, "x");
+    EXPECT_TRUE(files.Remove(path));
+    EXPECT_FALSE(files.Exists(path));
+    EXPECT_FALSE(files.Remove(path));
+}
+
+void ExpectEveryWriteRefused(Win32Files& files, const std::string& target) {
+    try {
+        files.WriteAll(target, "new");
+        FAIL() << "WriteAll of " << target << " succeeded";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.Code(), kErrorAccessDenied);
+        EXPECT_EQ(e.Step(), FileStep::Open);
+        EXPECT_STREQ(e.what(), "File access denied");
+    }
+    EXPECT_THROW(files.Append(target, "new"), FileError);
+    EXPECT_FALSE(files.Overwrite(target, "new"));
+    EXPECT_FALSE(files.Truncate(target));
+    EXPECT_FALSE(files.Remove(target));
+}
+
+TEST_F(Win32FilesTest, ReadOnlyFileRefusesEveryWrite) {
+    MakeReadOnlyFile(path, "kept");
+    if (ReadOnlyFilesAreWritable(path)) {
+        GTEST_SKIP() << "this user may write read-only files (Wine run by root)";
+    }
+    ExpectEveryWriteRefused(files, path);
+    EXPECT_EQ(FileContent(path), "kept");
+}
+
+TEST_F(Win32FilesTest, DirectoryRefusesEveryWrite) {
+    const std::string directory = "C:\\Tervane Test\\Sub Dir";
+    ExpectEveryWriteRefused(files, directory);
+    EXPECT_NE(GetFileAttributesA(directory.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(Win32FilesTest, ReadAllOfAMissingFileFailsWithFileNotFound) {
+    try {
+        files.ReadAll(path);
+        FAIL() << "ReadAll of a missing file succeeded";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.Code(), kErrorFileNotFound);
+        EXPECT_EQ(e.Step(), FileStep::Open);
+    }
+}
+
+TEST_F(Win32FilesTest, ReadAllFailsWhileAnotherHandleHasTheFileOpen) {
+    PutFile(path, "busy");
+    // Another opener that itself allows any sharing: only our refusal to share can fail.
+    UniqueHandle other(CreateFileA(path.c_str(), GENERIC_READ,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(other.Valid());
+    try {
+        files.ReadAll(path);
+        FAIL() << "ReadAll shared the file with another opener";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.Code(), static_cast<int>(ERROR_SHARING_VIOLATION));
+        EXPECT_EQ(e.Step(), FileStep::Open);
+    }
+    other.Close();
+    EXPECT_EQ(files.ReadAll(path), "busy");
+}
+
+}  // namespace
