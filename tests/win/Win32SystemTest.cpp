@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+
 #include "win/TestDir.h"
 
 namespace {
@@ -13,19 +15,6 @@ TEST(Win32SystemTest, CommandLineArgsAreTheArgumentsAfterTheProgramName) {
     ASSERT_FALSE(argv.empty());
     const std::vector<std::string> expected(argv.begin() + 1, argv.end());
     EXPECT_EQ(Win32System().CommandLineArgs(), expected);
-}
-
-TEST(Win32SystemTest, VersionIsWhatTheSystemReports) {
-    OSVERSIONINFOEXA info{};
-    info.dwOSVersionInfoSize = sizeof info;
-    ASSERT_TRUE(GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&info)));
-    const OsVersion version = Win32System().Version();
-    EXPECT_EQ(version.major, info.dwMajorVersion);
-    EXPECT_EQ(version.minor, info.dwMinorVersion);
-    EXPECT_EQ(version.build, info.dwBuildNumber);
-    EXPECT_EQ(version.platformId, static_cast<std::uint32_t>(VER_PLATFORM_WIN32_NT));
-    EXPECT_EQ(version.servicePack, info.szCSDVersion);
-    EXPECT_GE(version.major, 5u);
 }
 
 TEST(Win32SystemTest, ShortPathNamesTheSameFileWithoutBlanks) {
@@ -47,6 +36,47 @@ TEST(Win32SystemTest, ShortPathOfAMissingPathIsEmpty) {
     TestDir dir;
     EXPECT_EQ(Win32System().ShortPath(TestDir::File("no such file.txt")), "");
     EXPECT_EQ(Win32System().ShortPath("C:\\No Such Dir\\x.txt"), "");
+}
+
+std::size_t ShortLength(const std::string& path) {
+    char shortForm[400];
+    return GetShortPathNameA(path.c_str(), shortForm, sizeof shortForm);
+}
+
+// A directory below the test directory whose short form has exactly `length` characters.
+// Names with a blank have short forms longer than themselves, so the long path stays
+// within the system's limits; names of up to eight letters are their own short forms and
+// make up the rest.
+std::string PathWithShortFormOf(std::size_t length) {
+    std::string path = "C:\\Tervane Test\\Sub Dir";
+    const auto add = [&path](const std::string& name) {
+        path += "\\" + name;
+        CreateDirectoryA(path.c_str(), nullptr);
+    };
+    while (ShortLength(path) + 20 < length) {
+        add("a b");
+    }
+    for (std::size_t rest = length - ShortLength(path); rest > 0;
+         rest = length - ShortLength(path)) {
+        std::size_t letters = std::min<std::size_t>(rest - 1, 8);
+        if (rest - letters - 1 == 1) {
+            --letters;  // a remainder of one could take no name
+        }
+        add(std::string(letters, 'x'));
+    }
+    return path;
+}
+
+// The buffer holds 255 characters and the final zero byte.
+TEST(Win32SystemTest, ShortPathIsEmptyWhenTheShortFormDoesNotFit) {
+    TestDir dir;
+    const std::string fits = PathWithShortFormOf(255);
+    ASSERT_EQ(ShortLength(fits), 255u);
+    EXPECT_EQ(Win32System().ShortPath(fits).size(), 255u);
+
+    const std::string tooLong = PathWithShortFormOf(256);
+    ASSERT_EQ(ShortLength(tooLong), 256u);
+    EXPECT_EQ(Win32System().ShortPath(tooLong), "");
 }
 
 }  // namespace

@@ -28,15 +28,6 @@ TEST_F(Win32WindowsTest, IsMinimisedLooksAtTheWindowItselfOnly) {
     EXPECT_FALSE(windows.IsMinimised(ToWindowId(top.Get())));
 }
 
-TEST_F(Win32WindowsTest, ScreenIsThePrimaryScreenFromTheOrigin) {
-    const ScreenRect screen = windows.Screen();
-    EXPECT_EQ(screen.left, 0);
-    EXPECT_EQ(screen.top, 0);
-    EXPECT_EQ(screen.Width(), GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(screen.Height(), GetSystemMetrics(SM_CYSCREEN));
-    EXPECT_GT(screen.Width(), 0);
-}
-
 TEST_F(Win32WindowsTest, MoveToKeepsTheSizeAndBoundsFollow) {
     windows.MoveTo(ToWindowId(top.Get()), 123, 45);
     const ScreenRect bounds = windows.Bounds(ToWindowId(top.Get()));
