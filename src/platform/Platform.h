@@ -3,10 +3,14 @@
 // implementations at start-up; tests install fakes.
 
 class IApplication;
+class IClipboard;
 class IClock;
 class IDialogs;
 class IFiles;
+class IProcesses;
 class ISystem;
+class IUserInterface;
+class IVersionInfo;
 class IWindows;
 
 struct Platform {
@@ -16,6 +20,10 @@ struct Platform {
     IApplication* application = nullptr;
     ISystem* system = nullptr;
     IWindows* windows = nullptr;
+    IClipboard* clipboard = nullptr;
+    IProcesses* processes = nullptr;
+    IUserInterface* ui = nullptr;
+    IVersionInfo* versionInfo = nullptr;
 };
 
 // The services in use.

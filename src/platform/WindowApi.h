@@ -2,6 +2,7 @@
 // Questions about windows, the program's own and other programs'.
 
 #include <cstdint>
+#include <string>
 
 // A window handle as it crosses the seam; 0 is no window.
 using WindowId = std::uintptr_t;
@@ -33,4 +34,17 @@ public:
 
     // Moves the window's top-left corner to the given screen position; its size stays.
     virtual void MoveTo(WindowId window, int left, int top) = 0;
+
+    // The first top-level window whose class name is exactly className; 0 for none.
+    virtual WindowId FindTopLevelByClass(const std::string& className) = 0;
+
+    // Brings the window to the foreground (SetForegroundWindow).
+    virtual void SetForeground(WindowId window) = 0;
+
+    // Brings the window to the top of the Z order (BringWindowToTop).
+    virtual void BringToTop(WindowId window) = 0;
+
+    // Sends WM_COMMAND with the identifier as wParam and 0 as lParam and waits until the
+    // window's program has handled it (SendMessageA).
+    virtual void SendCommand(WindowId window, unsigned identifier) = 0;
 };

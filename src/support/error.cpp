@@ -23,12 +23,12 @@ std::string ErrorText(const std::string& place, const std::string& detail) {
 }
 
 void ReportError(const std::string& place, const std::string& detail) {
-    Os().dialogs->ShowOkMessage(MsgDlgType::Warning, ErrorText(place, detail));
+    Os().dialogs->MessageDlg(ErrorText(place, detail), MsgDlgType::Warning, {MsgDlgBtn::OK}, 0);
 }
 
 // The flag may well be absent: its removal is not checked.
 void ReportFatalError(const std::string& place, const std::string& detail) {
-    Os().dialogs->ShowOkMessage(MsgDlgType::Error, ErrorText(place, detail));
+    Os().dialogs->MessageDlg(ErrorText(place, detail), MsgDlgType::Error, {MsgDlgBtn::OK}, 0);
     Os().files->Remove(Paths().dir + kRunningFlagName);
     Os().application->Terminate();
 }

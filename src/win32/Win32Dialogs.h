@@ -5,5 +5,7 @@
 
 class Win32Dialogs : public IDialogs {
 public:
-    void ShowOkMessage(MsgDlgType kind, const std::string& text) override;
+    int MessageDlg(const std::string& text, MsgDlgType kind, MsgDlgButtons buttons,
+                   int helpContext) override;
+    int AppMessageBox(const std::string& text, MsgDlgType kind, unsigned buttonFlags) override;
 };

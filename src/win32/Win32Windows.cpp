@@ -26,3 +26,19 @@ void Win32Windows::MoveTo(WindowId window, int left, int top) {
     SetWindowPos(ToHwnd(window), nullptr, left, top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+WindowId Win32Windows::FindTopLevelByClass(const std::string& className) {
+    return ToWindowId(FindWindowExA(nullptr, nullptr, className.c_str(), nullptr));
+}
+
+void Win32Windows::SetForeground(WindowId window) {
+    SetForegroundWindow(ToHwnd(window));
+}
+
+void Win32Windows::BringToTop(WindowId window) {
+    BringWindowToTop(ToHwnd(window));
+}
+
+void Win32Windows::SendCommand(WindowId window, unsigned identifier) {
+    SendMessageA(ToHwnd(window), WM_COMMAND, identifier, 0);
+}

@@ -10,4 +10,8 @@ public:
     ScreenRect Screen() override;
     ScreenRect Bounds(WindowId window) override;
     void MoveTo(WindowId window, int left, int top) override;
+    WindowId FindTopLevelByClass(const std::string& className) override;
+    void SetForeground(WindowId window) override;
+    void BringToTop(WindowId window) override;
+    void SendCommand(WindowId window, unsigned identifier) override;
 };

@@ -2,6 +2,8 @@
 // Plain fakes of the small platform services: a fixed clock, a scripted user, the
 // application, the system facts and a set of windows.
 
+#include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -22,18 +24,28 @@ public:
     LocalTime time{1998, 12, 6, 14, 3, 22, 500};
 };
 
-// A user who closes every box at once and remembers what each one said.
+// A user who answers each dialog with the next scripted answer and remembers what each one
+// said. A dialog with only an OK button needs no script; any other unscripted dialog fails
+// the test.
 class ScriptedUser : public IDialogs {
 public:
     struct Shown {
         MsgDlgType kind;
-        std::string caption;
+        std::string caption;  // the standard dialog's caption; empty for the application box
         std::string text;
+        MsgDlgButtons buttons;  // the standard dialog's buttons
+        unsigned boxFlags = 0;  // the application box's button flags
+        int helpContext = 0;
     };
-    void ShowOkMessage(MsgDlgType kind, const std::string& text) override {
-        shown.push_back({kind, MsgDlgCaption(kind), text});
-    }
+    int MessageDlg(const std::string& text, MsgDlgType kind, MsgDlgButtons buttons,
+                   int helpContext) override;
+    int AppMessageBox(const std::string& text, MsgDlgType kind, unsigned buttonFlags) override;
+
+    std::deque<int> answers;
     std::vector<Shown> shown;
+
+private:
+    int Answer(bool okOnly);
 };
 
 class FakeApplication : public IApplication {
@@ -67,7 +79,17 @@ public:
     ScreenRect Screen() override { return screen; }
     ScreenRect Bounds(WindowId w) override { return windows.at(w).bounds; }
     void MoveTo(WindowId w, int left, int top) override;
+    WindowId FindTopLevelByClass(const std::string& className) override;
+    void SetForeground(WindowId w) override {
+        calls.push_back("SetForeground " + std::to_string(w));
+    }
+    void BringToTop(WindowId w) override { calls.push_back("BringToTop " + std::to_string(w)); }
+    void SendCommand(WindowId w, unsigned id) override;
 
     std::map<WindowId, Window> windows;
     ScreenRect screen{0, 0, 1024, 768};
+    std::map<std::string, WindowId> byClass;  // top-level windows by class name
+    // What a window's program does when it handles a command (identifier given).
+    std::map<WindowId, std::function<void(unsigned)>> onCommand;
+    std::vector<std::string> calls;  // "SetForeground 5", "BringToTop 5", "SendCommand 5 40017"
 };

@@ -18,7 +18,7 @@ class Win32DialogsTest : public ::testing::TestWithParam<KindCase> {};
 TEST_P(Win32DialogsTest, ShowsTheTextWithTheKindsCaptionAndIcon) {
     const KindCase& c = GetParam();
     MessageBoxAnswerer answerer;
-    Win32Dialogs().ShowOkMessage(c.kind, "Something to say");
+    Win32Dialogs().MessageDlg("Something to say", c.kind, {MsgDlgBtn::OK}, 0);
     const std::optional<SeenMessageBox> seen = answerer.Seen();
     ASSERT_TRUE(seen.has_value()) << "no message box was shown";
     EXPECT_EQ(seen->caption, c.caption);

@@ -1,0 +1,15 @@
+#pragma once
+// The system clipboard's text.
+
+#include <string>
+
+class IClipboard {
+public:
+    virtual ~IClipboard() = default;
+
+    // The clipboard's text; empty when it holds none.
+    virtual std::string Text() = 0;
+
+    // Replaces the clipboard's content by the text.
+    virtual void SetText(const std::string& text) = 0;
+};

@@ -1,0 +1,35 @@
+#pragma once
+// The program's own user interface as the core drives it.
+
+#include <memory>
+
+// The progress window of one run ("PGP Running"), placed and shown when created.
+class IProgressWindow {
+public:
+    virtual ~IProgressWindow() = default;
+    virtual void SetPosition(int position) = 0;  // 0 to 100
+};
+
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+};
+
+class IUserInterface {
+public:
+    virtual ~IUserInterface() = default;
+
+    // Creates the progress window with its top-left corner at the given screen position,
+    // shows it on top of all others with its bar at 5, and processes pending messages so
+    // that it is on the screen at once. It is destroyed with the returned object.
+    virtual std::unique_ptr<IProgressWindow> ShowRunningWindow(int left, int top) = 0;
+
+    // The mouse cursor's screen position.
+    virtual ScreenPoint CursorPos() = 0;
+
+    // The screen cursor: the hourglass while a run works, the default otherwise.
+    virtual void SetHourglass(bool on) = 0;
+
+    // Lets pending messages be processed (windows repaint, clicks arrive).
+    virtual void ProcessMessages() = 0;
+};
