@@ -6,3 +6,5 @@ constexpr const char* kCmdAutoSign = "-AutoSign";
 constexpr const char* kCmdAutoEncryptSign = "-AutoEncryptSign";
 constexpr const char* kCmdAutoDecryptVerify = "-AutoDecryptVerify";
 constexpr const char* kCmdAddKey = "-AddKey";
+constexpr const char* kCmdProperties = "-Properties";
+constexpr const char* kCmdTools = "-Tools";

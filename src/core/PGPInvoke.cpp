@@ -1,0 +1,145 @@
+#include "core/PGPInvoke.h"
+
+#include <chrono>
+
+#include "core/PGPBlocks.h"
+#include "core/PGPCommands.h"
+#include "platform/Application.h"
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
+#include "platform/Platform.h"
+#include "platform/Processes.h"
+#include "platform/UserInterface.h"
+#include "support/error.h"
+#include "support/fileutil.h"
+#include "support/verslab.h"
+
+WindowId PGPBusyHwnd = 0;
+std::string PGPMainProgramPath;
+std::string PGPProductName;
+std::string PGPFileVersion;
+
+namespace {
+
+struct PGPCommand {
+    const char* text;
+    unsigned id;
+};
+
+constexpr PGPCommand kPGPCommands[] = {
+    {kCmdAutoEncrypt, 40017},     {kCmdAutoSign, 40018},
+    {kCmdAutoEncryptSign, 40007}, {kCmdAutoDecryptVerify, 40008},
+    {kCmdAddKey, 40006},          {kCmdProperties, 40012},
+    {kCmdTools, 40019},
+};
+
+// The tray program gets this long to show its window after its start.
+constexpr std::chrono::milliseconds kTrayStartLimit{10000};
+constexpr unsigned kFirstGoodStartResult = 32;
+constexpr const char* kIdentityCharset = "040904b0";
+
+std::chrono::milliseconds SinceEpoch(const LocalTime& t) {
+    using namespace std::chrono;
+    const sys_days date =
+        year{t.year} / month{static_cast<unsigned>(t.month)} / day{static_cast<unsigned>(t.day)};
+    return duration_cast<milliseconds>(date.time_since_epoch()) + hours{t.hour} +
+           minutes{t.minute} + seconds{t.second} + milliseconds{t.millisecond};
+}
+
+// The short form keeps a path with blanks in one piece on the command line, so that
+// "C:\Program Files\..." cannot start a planted "C:\Program.exe". A path without a short
+// form goes as it is and fails with the system's own reason.
+std::string TrayStartCommand() {
+    const std::string shortPath = ShortPathName(PGPMainProgramPath);
+    return shortPath.empty() ? PGPMainProgramPath : shortPath;
+}
+
+// Keeps messages flowing while the tray program starts up.
+WindowId WaitForPGPtray(unsigned startResult) {
+    const std::chrono::milliseconds start = SinceEpoch(Os().clock->Now());
+    for (;;) {
+        if (const WindowId tray = FindPGPtray()) {
+            return tray;
+        }
+        Os().ui->ProcessMessages();
+        if (SinceEpoch(Os().clock->Now()) - start >= kTrayStartLimit) {
+            ReportFatalError("MainPGPHwnd timed out " + std::to_string(startResult),
+                             PGPMainProgramPath);
+            return 0;
+        }
+    }
+}
+
+// A start that fails is fatal: the program ends once control is back in the message loop.
+WindowId StartPGPtray() {
+    const unsigned result = Os().processes->WinExec(TrayStartCommand(), kSwShowNormal);
+    if (result < kFirstGoodStartResult) {
+        ReportFatalError("Winexec returned " + std::to_string(result), PGPMainProgramPath);
+        return 0;
+    }
+    return WaitForPGPtray(result);
+}
+
+// The send returns when the tray program has finished the command, dialogs included; a run
+// that starts meanwhile sees PGPBusyHwnd set.
+void DeliverCommand(WindowId tray, unsigned id) {
+    struct BusyWhileSending {
+        explicit BusyWhileSending(WindowId w) { PGPBusyHwnd = w; }
+        ~BusyWhileSending() { PGPBusyHwnd = 0; }
+    } busy(tray);
+    Os().windows->SendCommand(tray, id);
+}
+
+// "-AutoEncrypt" and "-AutoEncryptSign", not "-AutoDecryptVerify".
+bool Encrypts(const std::string& command) {
+    return command.find("Encrypt") != std::string::npos;
+}
+
+}  // namespace
+
+unsigned PGPCommandId(const std::string& command) {
+    for (const PGPCommand& c : kPGPCommands) {
+        if (command == c.text) {
+            return c.id;
+        }
+    }
+    return kDefaultPGPCommandId;
+}
+
+// The window walk of the mailer side will take over this search.
+WindowId FindPGPtray() {
+    return Os().windows->FindTopLevelByClass(kPGPtrayClass);
+}
+
+// Once a fatal report has asked the program to end, nothing is tried, so the same failure
+// is not reported twice.
+bool InvokePGP(const std::string& command) {
+    if (Os().application->Terminating()) {
+        return false;
+    }
+    WindowId tray = FindPGPtray();
+    if (tray == 0) {
+        tray = StartPGPtray();
+        if (tray == 0) {
+            return false;
+        }
+    }
+    const unsigned id = PGPCommandId(command);
+    Os().windows->SetForeground(tray);
+    DeliverCommand(tray, id);
+    if (Encrypts(command) && !ClassifyPGP(Os().clipboard->Text()).HasMessage) {
+        ReportError("Message", "PGP failed to encrypt!!!");
+        return false;
+    }
+    return true;
+}
+
+// Each text comes out behind one blank: the label's caption is empty while it reads.
+void ReadPGPIdentity(TVersionLabel& label) {
+    label.SetInfoPrefix("");
+    PGPFileVersion = label.GetInfoGeneral(PGPMainProgramPath, kIdentityCharset);
+    label.SetVersionResourceKey("ProductName");
+    label.SetInfoPrefix("");
+    PGPProductName = label.GetInfoGeneral(PGPMainProgramPath, kIdentityCharset);
+    label.SetVersionResourceKey("FileVersion");
+}

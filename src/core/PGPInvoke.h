@@ -1,0 +1,39 @@
+#pragma once
+// The conversation with PGP's tray program: it is found or started, and each command goes
+// to its hidden window as a menu command that it carries out on the clipboard's text.
+
+#include <string>
+
+#include "platform/WindowApi.h"
+
+class TVersionLabel;
+
+// The tray program's window while a command is being delivered to it; 0 otherwise.
+extern WindowId PGPBusyHwnd;
+
+// The full path of the tray program's executable (settings "PGP", "Mainexe").
+extern std::string PGPMainProgramPath;
+
+// The installed PGP's name and version as ReadPGPIdentity read them, each behind a blank.
+extern std::string PGPProductName;
+extern std::string PGPFileVersion;
+
+constexpr const char* kPGPtrayClass = "PGPtray_Hidden_Window";
+constexpr unsigned kDefaultPGPCommandId = 40016;
+
+// The menu command identifier of a command text; kDefaultPGPCommandId for any text not in
+// the table, the empty text included.
+unsigned PGPCommandId(const std::string& command);
+
+// The tray program's hidden window; 0 when it is not running.
+WindowId FindPGPtray();
+
+// Delivers the command to the tray program, starting the program first when it is not
+// running. The input text must be on the clipboard. True when the command was delivered
+// and, for an encrypting command, the clipboard now holds an encrypted message.
+bool InvokePGP(const std::string& command);
+
+// Reads PGPFileVersion and PGPProductName from the version resource of the PGP main
+// program (the own program's when the path is empty) through the label, which is left with
+// the key "FileVersion" and that key as its caption.
+void ReadPGPIdentity(TVersionLabel& label);

@@ -1,0 +1,6 @@
+#include "core/RunContext.h"
+
+RunContext& Collaborators() {
+    static RunContext context;
+    return context;
+}
