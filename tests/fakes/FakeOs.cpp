@@ -4,13 +4,18 @@
 #include "support/deblog.h"
 #include "support/error.h"
 
-FakeOs::FakeOs() : saved_(Os()) {
-    Os() = Platform{&files, &clock, &user, &application, &system, &windows};
+FakeOs::FakeOs() : saved_(Os()), savedRun_(Collaborators()) {
+    Os() = Platform{&files,   &clock,     &user,      &application, &system,
+                    &windows, &clipboard, &processes, &ui,          &versionInfo};
+    Collaborators() = RunContext{&properties, &mailers};
     Paths() = ProgramPaths{kDir, "C:\\PROGRA~1\\TERVAN~1\\", "C:\\PROGRA~1\\TERVAN~1\\tmpmfd.tmp"};
     Checkpoint = 0;
 }
 
-FakeOs::~FakeOs() { Os() = saved_; }
+FakeOs::~FakeOs() {
+    Os() = saved_;
+    Collaborators() = savedRun_;
+}
 
 std::string FakeOs::Log() {
     const std::string path = DebugLogPath();

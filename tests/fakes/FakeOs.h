@@ -1,11 +1,15 @@
 #pragma once
-// Installs a complete set of fakes as the program's platform for the lifetime of a test,
-// with the program directory "C:\Program Files\Tervane 5\" and Checkpoint 0.
+// Installs a complete set of fakes as the program's platform and as a run's collaborators
+// for the lifetime of a test, with the program directory "C:\Program Files\Tervane 5\" and Checkpoint 0.
 
 #include <gtest/gtest.h>
 
+#include "core/RunContext.h"
 #include "fakes/FakeFiles.h"
+#include "fakes/FakeRun.h"
+#include "fakes/FakeServices.h"
 #include "fakes/FakeSystem.h"
+#include "fakes/FakeUserInterface.h"
 #include "platform/Platform.h"
 
 class FakeOs : public ::testing::Test {
@@ -24,7 +28,14 @@ protected:
     FakeApplication application;
     FakeSystem system;
     FakeWindows windows;
+    FakeClipboard clipboard;
+    FakeProcesses processes;
+    FakeUserInterface ui;
+    FakeVersionInfo versionInfo;
+    FakeRunProperties properties;
+    FakeRunMailers mailers;
 
 private:
     Platform saved_;
+    RunContext savedRun_;
 };

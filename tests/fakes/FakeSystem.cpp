@@ -1,7 +1,10 @@
 #include "fakes/FakeSystem.h"
 
+#include <chrono>
 #include <cstdio>
 #include <stdexcept>
+
+#include "support/error.h"
 
 std::string FixedClock::ShortDateText(const LocalTime& t) {
     char text[32];
@@ -13,6 +16,25 @@ std::string FixedClock::LongTimeText(const LocalTime& t) {
     char text[32];
     std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour, t.minute, t.second);
     return text;
+}
+
+void FixedClock::Advance(int milliseconds) {
+    using namespace std::chrono;
+    const sys_days date = year{time.year} / month{static_cast<unsigned>(time.month)} /
+                          day{static_cast<unsigned>(time.day)};
+    const sys_time<std::chrono::milliseconds> moment =
+        date + hours{time.hour} + minutes{time.minute} + seconds{time.second} +
+        std::chrono::milliseconds{time.millisecond + milliseconds};
+    const sys_days newDate = floor<days>(moment);
+    const year_month_day ymd{newDate};
+    const hh_mm_ss<std::chrono::milliseconds> clock{moment - newDate};
+    time = {static_cast<int>(ymd.year()),
+            static_cast<int>(static_cast<unsigned>(ymd.month())),
+            static_cast<int>(static_cast<unsigned>(ymd.day())),
+            static_cast<int>(clock.hours().count()),
+            static_cast<int>(clock.minutes().count()),
+            static_cast<int>(clock.seconds().count()),
+            static_cast<int>(clock.subseconds().count())};
 }
 
 std::string FakeSystem::ShortPath(const std::string& path) {
@@ -39,12 +61,12 @@ int ScriptedUser::Answer(bool okOnly) {
 
 int ScriptedUser::MessageDlg(const std::string& text, MsgDlgType kind, MsgDlgButtons buttons,
                              int helpContext) {
-    shown.push_back({kind, MsgDlgCaption(kind), text, buttons, 0, helpContext});
+    shown.push_back({kind, MsgDlgCaption(kind), text, buttons, 0, helpContext, Checkpoint});
     return Answer(buttons == MsgDlgButtons{MsgDlgBtn::OK});
 }
 
 int ScriptedUser::AppMessageBox(const std::string& text, MsgDlgType kind, unsigned buttonFlags) {
-    shown.push_back({kind, "", text, {}, buttonFlags, 0});
+    shown.push_back({kind, "", text, {}, buttonFlags, 0, Checkpoint});
     return Answer(buttonFlags == kMbOk);
 }
 

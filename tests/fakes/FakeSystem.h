@@ -21,6 +21,9 @@ public:
     std::string ShortDateText(const LocalTime& t) override;
     std::string LongTimeText(const LocalTime& t) override;
 
+    // Moves the clock on, carrying into seconds, minutes, hours and days.
+    void Advance(int milliseconds);
+
     LocalTime time{1998, 12, 6, 14, 3, 22, 500};
 };
 
@@ -36,6 +39,7 @@ public:
         MsgDlgButtons buttons;  // the standard dialog's buttons
         unsigned boxFlags = 0;  // the application box's button flags
         int helpContext = 0;
+        int checkpoint = 0;  // Checkpoint as the dialog opened
     };
     int MessageDlg(const std::string& text, MsgDlgType kind, MsgDlgButtons buttons,
                    int helpContext) override;
