@@ -1,0 +1,70 @@
+#include "MessageFile.h"
+
+#include <fstream>
+#include <iterator>
+#include <string_view>
+
+namespace demomail {
+
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+// Puts the value of one header line into its field; the key's letter case is ignored.
+void TakeHeaderLine(std::string_view line, MailMessage& message) {
+    struct Key {
+        std::string_view name;
+        std::string MailMessage::*field;
+    };
+    static constexpr Key kKeys[] = {{"from:", &MailMessage::from},
+                                    {"to:", &MailMessage::to},
+                                    {"cc:", &MailMessage::cc},
+                                    {"subject:", &MailMessage::subject}};
+    for (const Key& key : kKeys) {
+        if (line.size() < key.name.size()) {
+            continue;
+        }
+        bool same = true;
+        for (std::size_t i = 0; i < key.name.size() && same; ++i) {
+            const char c = line[i];
+            same = (c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) == key.name[i];
+        }
+        if (same) {
+            message.*key.field = Trimmed(line.substr(key.name.size()));
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+MailMessage ParseMessageText(const std::string& text) {
+    MailMessage message;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t lineFeed = text.find('\n', start);
+        const std::size_t end = lineFeed == std::string::npos ? text.size() : lineFeed;
+        const std::string_view line(text.data() + start, end - start);
+        start = lineFeed == std::string::npos ? text.size() : lineFeed + 1;
+        if (line.empty() || line == "\r") {
+            message.body = text.substr(start);
+            break;
+        }
+        TakeHeaderLine(line, message);
+    }
+    return message;
+}
+
+MailMessage LoadMessageFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return ParseMessageText(
+        std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+}
+
+}  // namespace demomail
