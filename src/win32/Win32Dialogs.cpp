@@ -2,9 +2,13 @@
 
 #include <windows.h>
 
+#include "support/AppInfo.h"
+#include "support/ProgramPaths.h"
+#include "win32/MessageDialog.h"
+
 namespace {
 
-UINT IconOf(MsgDlgType kind) {
+UINT BoxIconOf(MsgDlgType kind) {
     switch (kind) {
         case MsgDlgType::Warning:
             return MB_ICONEXCLAMATION;
@@ -20,28 +24,49 @@ UINT IconOf(MsgDlgType kind) {
     return 0;
 }
 
+LPCSTR DialogIconOf(MsgDlgType kind) {
+    switch (kind) {
+        case MsgDlgType::Warning:
+            return IDI_WARNING;
+        case MsgDlgType::Error:
+            return IDI_ERROR;
+        case MsgDlgType::Information:
+            return IDI_INFORMATION;
+        case MsgDlgType::Confirmation:
+            return IDI_QUESTION;
+        case MsgDlgType::Custom:
+            break;
+    }
+    return nullptr;
+}
+
+// A custom message has no caption of its own: it goes under the application's.
+std::string DialogCaptionOf(MsgDlgType kind) {
+    return kind == MsgDlgType::Custom ? kAppTitle : MsgDlgCaption(kind);
+}
+
+void OpenHelpTopic(HWND dialog, int helpContext) {
+    const std::string helpFile = Paths().dir + kHelpFileName;
+    WinHelpA(dialog, helpFile.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(helpContext));
+}
+
+// Until the application's hidden window exists, messages belong to the window that the
+// user is working in, or, with none, to the whole thread.
+HWND MessageOwner() {
+    return GetActiveWindow();
+}
+
 }  // namespace
 
-// Until the program's own dialog exists, the button sets that MessageBoxA knows.
 int Win32Dialogs::MessageDlg(const std::string& text, MsgDlgType kind, MsgDlgButtons buttons,
-                             int /*helpContext*/) {
-    UINT set = MB_OK;
-    if (buttons.Has(MsgDlgBtn::Yes) && buttons.Has(MsgDlgBtn::No)) {
-        set = buttons.Has(MsgDlgBtn::Cancel) ? MB_YESNOCANCEL : MB_YESNO;
-    } else if (buttons.Has(MsgDlgBtn::Abort)) {
-        set = MB_ABORTRETRYIGNORE;
-    } else if (buttons.Has(MsgDlgBtn::Retry)) {
-        set = MB_RETRYCANCEL;
-    } else if (buttons.Has(MsgDlgBtn::Cancel)) {
-        set = MB_OKCANCEL;
-    }
-    // Reports can come before any window of ours exists; task-modal keeps the thread's
-    // other windows disabled while the box is open all the same.
-    return MessageBoxA(nullptr, text.c_str(), MsgDlgCaption(kind),
-                       set | MB_TASKMODAL | IconOf(kind));
+                             int helpContext) {
+    MessageDialog dialog({DialogCaptionOf(kind), DialogIconOf(kind), text, buttons, helpContext},
+                         OpenHelpTopic);
+    return dialog.ShowModal(MessageOwner());
 }
 
 int Win32Dialogs::AppMessageBox(const std::string& text, MsgDlgType kind, unsigned buttonFlags) {
-    return MessageBoxA(nullptr, text.c_str(), "Tervane 5",
-                       buttonFlags | MB_TASKMODAL | IconOf(kind));
+    const HWND owner = MessageOwner();
+    return MessageBoxA(owner, text.c_str(), kAppTitle,
+                       buttonFlags | BoxIconOf(kind) | (owner ? 0 : MB_TASKMODAL));
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Message boxes through the system's MessageBoxA.
+// The program's message dialog and the application message box.
 
 #include "platform/Dialogs.h"
 

@@ -1,0 +1,277 @@
+#include "win32/MessageDialog.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "support/error.h"
+#include "win32/ControlIds.h"
+#include "win32/DialogTemplate.h"
+
+namespace {
+
+struct ButtonKind {
+    MsgDlgBtn button;
+    int id;
+    const char* caption;
+};
+
+// Every button in the order in which the buttons stand. No to All and Help share the value
+// 9 (mrNoToAll, IDHELP); the dialog tells them apart by their windows.
+constexpr ButtonKind kButtonKinds[] = {
+    {MsgDlgBtn::Yes, IDYES, "&Yes"},
+    {MsgDlgBtn::No, IDNO, "&No"},
+    {MsgDlgBtn::OK, IDOK, "OK"},
+    {MsgDlgBtn::Cancel, IDCANCEL, "Cancel"},
+    {MsgDlgBtn::Abort, IDABORT, "&Abort"},
+    {MsgDlgBtn::Retry, IDRETRY, "&Retry"},
+    {MsgDlgBtn::Ignore, IDIGNORE, "&Ignore"},
+    {MsgDlgBtn::All, mrAll, "&All"},
+    {MsgDlgBtn::NoToAll, mrNoToAll, "N&o to All"},
+    {MsgDlgBtn::YesToAll, mrYesToAll, "Y&es to All"},
+    {MsgDlgBtn::Help, IDHELP, "&Help"},
+};
+
+std::vector<ButtonKind> ButtonsOf(MsgDlgButtons set) {
+    std::vector<ButtonKind> shown;
+    std::copy_if(std::begin(kButtonKinds), std::end(kButtonKinds), std::back_inserter(shown),
+                 [set](const ButtonKind& b) { return set.Has(b.button); });
+    return shown;
+}
+
+// The dialog's children in the order of the template: the icon (when there is one), the
+// text, then the buttons from left to right.
+std::vector<HWND> ChildrenOf(HWND dialog) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    return children;
+}
+
+// A device context of the window with the window's font selected.
+class FontDc {
+public:
+    explicit FontDc(HWND window)
+        : window_(window),
+          dc_(GetDC(window)),
+          oldFont_(
+              SelectObject(dc_, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)))) {}
+    ~FontDc() {
+        SelectObject(dc_, oldFont_);
+        ReleaseDC(window_, dc_);
+    }
+    FontDc(const FontDc&) = delete;
+    FontDc& operator=(const FontDc&) = delete;
+
+    // The size of the text wrapped at maxWidth, as a left-aligned static control draws it.
+    SIZE Extent(const std::string& text, int maxWidth, UINT format) const {
+        RECT r{0, 0, maxWidth, 0};
+        DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &r, format | DT_CALCRECT);
+        return {r.right, r.bottom};
+    }
+
+private:
+    HWND window_;
+    HDC dc_;
+    HGDIOBJ oldFont_;
+};
+
+SIZE DialogUnits(HWND dialog, int x, int y) {
+    RECT r{0, 0, x, y};
+    MapDialogRect(dialog, &r);
+    return {r.right, r.bottom};
+}
+
+void Place(HWND control, int left, int top, SIZE size) {
+    SetWindowPos(control, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Gives the dialog that client size, centred in the screen's work area.
+void SizeAndCentre(HWND dialog, int clientWidth, int clientHeight) {
+    RECT frame{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE)));
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    SetWindowPos(dialog, nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Without an owner the dialog is modal to the whole thread, as a task-modal message box
+// is: the thread's top-level windows are disabled while it is open.
+class ThreadWindowsDisabled {
+public:
+    ThreadWindowsDisabled() {
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM list) -> BOOL {
+                if (IsWindowEnabled(window)) {
+                    EnableWindow(window, FALSE);
+                    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&disabled_));
+    }
+    ~ThreadWindowsDisabled() {
+        for (HWND window : disabled_) {
+            if (IsWindow(window)) {
+                EnableWindow(window, TRUE);
+            }
+        }
+    }
+    ThreadWindowsDisabled(const ThreadWindowsDisabled&) = delete;
+    ThreadWindowsDisabled& operator=(const ThreadWindowsDisabled&) = delete;
+
+private:
+    std::vector<HWND> disabled_;
+};
+
+}  // namespace
+
+MessageDialog::MessageDialog(Content content, HelpOpener openHelp)
+    : content_(std::move(content)), openHelp_(std::move(openHelp)) {}
+
+int MessageDialog::ShowModal(HWND owner) {
+    DialogTemplate layout(DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, L"MS Shell Dlg", 8);
+    if (content_.icon) {
+        layout.AddControl(DialogTemplate::kStatic, kImgMessageIcon, SS_ICON);
+    }
+    layout.AddControl(DialogTemplate::kStatic, kLblMessageText, SS_LEFT | SS_NOPREFIX);
+    buttons_.clear();
+    for (const ButtonKind& b : ButtonsOf(content_.buttons)) {
+        // The first button is the default one.
+        layout.AddControl(DialogTemplate::kButton, b.id,
+                          WS_TABSTOP | (buttons_.empty() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
+        buttons_.push_back(b.id);
+    }
+    std::optional<ThreadWindowsDisabled> taskModal;
+    if (!owner) {
+        taskModal.emplace();
+    }
+    const INT_PTR answer = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), layout.Get(), owner,
+                                                   DialogProc, reinterpret_cast<LPARAM>(this));
+    // A dialog that could not be shown counts as dismissed.
+    return answer > 0 ? static_cast<int>(answer) : EscapeAnswer();
+}
+
+INT_PTR CALLBACK MessageDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        reinterpret_cast<MessageDialog*>(lParam)->dialog_ = dialog;
+    }
+    auto* self = reinterpret_cast<MessageDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    INT_PTR handled = FALSE;
+    if (self) {
+        RunGuarded("MessageDialog",
+                   [&] { handled = self->HandleMessage(message, wParam, lParam); });
+    }
+    return handled;
+}
+
+INT_PTR MessageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            OnInitDialog();
+            return FALSE;  // the focus is set
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+void MessageDialog::OnInitDialog() {
+    const std::vector<HWND> children = ChildrenOf(dialog_);
+    buttonWindows_.assign(children.end() - static_cast<std::ptrdiff_t>(buttons_.size()),
+                          children.end());
+    SetTexts();
+    Layout();
+    if (!EscapeAnswer()) {
+        // Nothing to answer a close with: the close box is off.
+        EnableMenuItem(GetSystemMenu(dialog_, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    }
+    if (!buttonWindows_.empty()) {
+        SendMessageA(dialog_, DM_SETDEFID, static_cast<WPARAM>(buttons_.front()), 0);
+        SetFocus(buttonWindows_.front());
+    }
+}
+
+void MessageDialog::SetTexts() {
+    SetWindowTextA(dialog_, content_.caption.c_str());
+    SetDlgItemTextA(dialog_, kLblMessageText, content_.text.c_str());
+    if (content_.icon) {
+        SendDlgItemMessageA(dialog_, kImgMessageIcon, STM_SETICON,
+                            reinterpret_cast<WPARAM>(LoadIconA(nullptr, content_.icon)), 0);
+    }
+    const std::vector<ButtonKind> kinds = ButtonsOf(content_.buttons);
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        SetWindowTextA(buttonWindows_[i], kinds[i].caption);
+    }
+}
+
+// Icon and text side by side, the buttons in a centred row below them; the text wraps at
+// half the screen's width.
+void MessageDialog::Layout() {
+    const SIZE margin = DialogUnits(dialog_, 8, 8);
+    const SIZE gap = DialogUnits(dialog_, 4, 4);
+    const SIZE icon =
+        content_.icon ? SIZE{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)} : SIZE{0, 0};
+    const FontDc dc(dialog_);
+    const SIZE text = dc.Extent(content_.text, GetSystemMetrics(SM_CXSCREEN) / 2,
+                                DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+    SIZE button = DialogUnits(dialog_, 50, 14);
+    for (const ButtonKind& b : ButtonsOf(content_.buttons)) {
+        button.cx = std::max(button.cx, dc.Extent(b.caption, 0, DT_SINGLELINE).cx + 2 * margin.cx);
+    }
+    const int count = static_cast<int>(buttons_.size());
+    const int rowWidth = count * button.cx + std::max(count - 1, 0) * gap.cx;
+    const int textLeft = margin.cx + (icon.cx ? icon.cx + margin.cx : 0);
+    const int contentHeight = std::max(text.cy, icon.cy);
+    const int clientWidth = std::max(textLeft + text.cx + margin.cx, rowWidth + 2 * margin.cx);
+    const int rowTop = margin.cy + contentHeight + margin.cy;
+
+    if (content_.icon) {
+        Place(GetDlgItem(dialog_, kImgMessageIcon), margin.cx, margin.cy, icon);
+    }
+    Place(GetDlgItem(dialog_, kLblMessageText), textLeft, margin.cy + (contentHeight - text.cy) / 2,
+          text);
+    int left = (clientWidth - rowWidth) / 2;
+    for (HWND b : buttonWindows_) {
+        Place(b, left, rowTop, button);
+        left += button.cx + gap.cx;
+    }
+    SizeAndCentre(dialog_, clientWidth, rowTop + button.cy + margin.cy);
+}
+
+void MessageDialog::OnCommand(int id, HWND control) {
+    if (content_.buttons.Has(MsgDlgBtn::Help) && control == buttonWindows_.back()) {
+        if (content_.helpContext != 0) {
+            openHelp_(dialog_, content_.helpContext);
+        }
+        return;
+    }
+    if (std::find(buttons_.begin(), buttons_.end(), id) != buttons_.end()) {
+        EndDialog(dialog_, id);
+    } else if (id == IDCANCEL && EscapeAnswer() != 0) {
+        EndDialog(dialog_, EscapeAnswer());
+    }
+}
+
+int MessageDialog::EscapeAnswer() const {
+    // In this order of preference.
+    static constexpr std::pair<MsgDlgBtn, int> kAnswers[] = {
+        {MsgDlgBtn::Cancel, IDCANCEL}, {MsgDlgBtn::No, IDNO}, {MsgDlgBtn::OK, IDOK}};
+    for (const auto& [button, id] : kAnswers) {
+        if (content_.buttons.Has(button)) {
+            return id;
+        }
+    }
+    return 0;
+}
