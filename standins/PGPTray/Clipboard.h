@@ -1,0 +1,12 @@
+#pragma once
+// The clipboard's text (CF_TEXT) as the stand-in reads and replaces it.
+
+#include <windows.h>
+
+#include <string>
+
+// Empty when the clipboard holds no text or cannot be opened.
+std::string ClipboardText(HWND owner);
+
+// Replaces the clipboard's contents by the text; false when that failed.
+bool SetClipboardText(HWND owner, const std::string& text);
