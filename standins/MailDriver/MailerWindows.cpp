@@ -18,9 +18,14 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
+// Window class names are matched as the system registers them, ignoring letter case.
+bool SameClass(const std::string& wanted, const std::string& className) {
+    return lstrcmpiA(wanted.c_str(), className.c_str()) == 0;
+}
+
 bool Recognises(const WindowKind& kind, const std::string& caption, const std::string& className) {
     return !kind.caption.empty() && caption.find(kind.caption) != std::string::npos &&
-           (kind.className.empty() || kind.className == className);
+           (kind.className.empty() || SameClass(kind.className, className));
 }
 
 struct ControlSearch {
@@ -36,7 +41,8 @@ BOOL CALLBACK VisitControl(HWND control, LPARAM lParam) {
         if (GetDlgCtrlID(control) == locator.id) {
             search.found = control;
         }
-    } else if (ClassOf(control) == locator.className && ++search.classMatches == locator.index) {
+    } else if (SameClass(locator.className, ClassOf(control)) &&
+               ++search.classMatches == locator.index) {
         search.found = control;
     }
     return search.found == nullptr;

@@ -15,7 +15,8 @@ struct FoundWindow {
 };
 
 // The front-most visible top-level window, in Z order, that one of the layout's window
-// kinds recognises (caption contains its text, class as given); with writableOnly, only
+// kinds recognises (caption contains its text, letter case respected;
+// class as given, letter case ignored); with writableOnly, only
 // kinds that take a body count. Of two kinds that recognise one window, the first listed wins.
 std::optional<FoundWindow> FrontMailerWindow(const MailerLayout& layout, bool writableOnly);
 

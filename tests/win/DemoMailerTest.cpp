@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstring>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -11,6 +14,11 @@
 #include "standins/DemoMail/DemoMailIds.h"
 #include "win/StandinProgram.h"
 #include "win/TestDir.h"
+
+// Failures show the record as the exchange file would hold it.
+static void PrintTo(const TMFDData& record, std::ostream* out) {
+    *out << "\n" << MFDText(record);
+}
 
 namespace {
 
@@ -50,6 +58,32 @@ std::string ProfileDriversPath() {
 std::string WindowText(HWND window) {
     char text[4096] = "";
     SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+bool PutClipboardText(const std::string& text) {
+    if (!OpenClipboard(nullptr)) {
+        return false;
+    }
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    const bool put = SetClipboardData(CF_TEXT, memory) != nullptr;
+    CloseClipboard();
+    return put;
+}
+
+std::string ClipboardText() {
+    if (!OpenClipboard(nullptr)) {
+        return "(clipboard busy)";
+    }
+    std::string text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        text = static_cast<const char*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
     return text;
 }
 
@@ -103,6 +137,24 @@ protected:
         TMFDData record;
         ParseMFDText(FileContent(exchange_), record);
         return record;
+    }
+
+    // The driver's read answer while front is in front of the other windows. The system may
+    // still bring a window forward on its own (activating one after an earlier test's
+    // windows closed), so an answer counts only when the order held from before to after.
+    std::optional<TMFDData> AnswerInFront(const std::string& command, HWND front,
+                                          const std::vector<HWND>& windows) {
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            SetWindowPos(front, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            if (!WaitUntilInFront(front, windows)) {
+                continue;
+            }
+            const TMFDData answer = Answer(command, "read");
+            if (FrontMost(windows) == front) {
+                return answer;
+            }
+        }
+        return std::nullopt;
     }
 
     bool ExchangeFileExists() const {
@@ -176,8 +228,9 @@ TEST_F(DemoMailerTest, ReadGivesTheShownMessageWithItsWindowTypeThroughBothDrive
 }
 
 TEST_F(DemoMailerTest, ReadAnswersForTheFrontMostWindowAndWriteGoesToTheComposeWindow) {
-    StandinProgram reader(Mailer("/read"));
-    StandinProgram composer(StandinPath("DemoMail.exe"));
+    // Shown without activation, so that no window comes to the front on its own later.
+    StandinProgram reader(Mailer("/read"), SW_SHOWNOACTIVATE);
+    StandinProgram composer(StandinPath("DemoMail.exe"), SW_SHOWNOACTIVATE);
     HWND readWindow = reader.WaitForWindow(demomail::kReadClass);
     HWND composeWindow = composer.WaitForWindow(demomail::kComposeClass);
     ASSERT_NE(readWindow, nullptr);
@@ -187,11 +240,12 @@ TEST_F(DemoMailerTest, ReadAnswersForTheFrontMostWindowAndWriteGoesToTheComposeW
         std::int32_t wtype;
     } orders[] = {{readWindow, kWtypeIncoming}, {composeWindow, kWtypeOutgoing}};
     for (const auto& order : orders) {
-        SetWindowPos(order.front, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        ASSERT_TRUE(WaitUntilInFront(order.front, {readWindow, composeWindow}));
         for (const Driver& driver : Drivers()) {
             SCOPED_TRACE(driver.name);
-            EXPECT_EQ(Answer(driver.command, "read").Wtype, order.wtype);
+            const auto answer =
+                AnswerInFront(driver.command, order.front, {readWindow, composeWindow});
+            ASSERT_TRUE(answer.has_value()) << "the window order did not hold still";
+            EXPECT_EQ(answer->Wtype, order.wtype);
             const std::string text = std::string("Written by the ") + driver.name;
             PutBodyForWrite(text);
             EXPECT_EQ(RunToEnd(driver.command + "Write File=" + exchange_), 0u);
@@ -216,6 +270,134 @@ TEST_F(DemoMailerTest, WithoutAWindowOfTheRightKindReadAndWriteFailAndWriteNothi
         EXPECT_NE(RunToEnd(driver.command + "Write File=" + exchange_), 0u);
         EXPECT_EQ(WindowText(GetDlgItem(readWindow, demomail::kBodyId)), kBody);
     }
+}
+
+// A read-window script whose keys vary; the rest as the demo mailer's own script.
+std::string ReadScript(const std::string& windowKeys) {
+    return "[MFS]\r\nType=Script\r\n[Mailer]\r\nShort=Demo Mail\r\nWindows= Other , Read ,\r\n"
+           "[Other]\r\nCaption=Nothing like it\r\nWtype=2\r\nBody=105\r\n"
+           "[Read]\r\n" +
+           windowKeys;
+}
+
+TEST_F(DemoMailerTest, ScriptsFindFieldsByControlIdOrByClassAndIndex) {
+    StandinProgram reader(Mailer("/read"));
+    ASSERT_NE(reader.WaitForWindow(demomail::kReadClass), nullptr);
+    const TMFDData expected = Answer(Drivers()[0].command, "read");
+    const std::string script = StandinPath("ORV.EXE") + " Variant.mfs ";
+    const struct {
+        const char* name;
+        const char* keys;
+    } sameRecord[] = {
+        {"by id",
+         "Caption=Message - Demo Mail\r\nWtype=8\r\nTo=102\r\nCc=103\r\n"
+         "Subject=104\r\nBody=105\r\n"},
+        {"by class",
+         "Caption=Demo Mail\r\nClass=DemoMailRead\r\nWtype=$8\r\nTo=Edit:2\r\n"
+         "Cc= EDIT : 3 \r\nSubject=Edit:4\r\nBody=Edit:5\r\n"},
+    };
+    for (const auto& c : sameRecord) {
+        SCOPED_TRACE(c.name);
+        PutFile(TestDir::File("Variant.mfs"), ReadScript(c.keys));
+        EXPECT_EQ(Answer(script, "read"), expected);
+    }
+
+    PutFile(TestDir::File("Variant.mfs"),
+            ReadScript("Caption=Demo Mail\r\nWtype=8\r\nTo=Edit\r\nBody=Edit:0\r\nCc=999\r\n"));
+    const TMFDData partial = Answer(script, "read");
+    EXPECT_EQ(partial.To, "Alice <alice@example.org>") << "the first Edit is the From field";
+    EXPECT_FALSE(partial.HasCc);
+    EXPECT_FALSE(partial.HasSubject);
+    EXPECT_FALSE(partial.HasBody);
+    EXPECT_EQ(MFDText(partial).find("Subject:"), std::string::npos);
+
+    const char* const unrecognised[] = {
+        "Caption=Message - Demo Mail\r\nClass=DemoMailCompose\r\nBody=105\r\n",
+        "Caption=message - demo mail\r\nBody=105\r\n",
+        "Caption=\r\nBody=105\r\n",
+    };
+    for (const char* keys : unrecognised) {
+        SCOPED_TRACE(keys);
+        PutFile(TestDir::File("Variant.mfs"), ReadScript(keys));
+        EXPECT_EQ(Run(script, "read"), 1u);
+        EXPECT_FALSE(ExchangeFileExists());
+    }
+}
+
+TEST_F(DemoMailerTest, BadRequestsAndAMissingScriptWriteNothing) {
+    const std::string orv = StandinPath("ORV.EXE");
+    const struct {
+        std::string commandLine;
+        DWORD exitCode;
+    } cases[] = {
+        {Drivers()[0].command + "Delete File=" + exchange_, 2},
+        {Drivers()[0].command + "read", 2},
+        {Drivers()[0].command + "read File=", 2},
+        {Drivers()[1].command + "Send File=" + exchange_, 2},
+        {orv + " DemoMail.mfs", 2},
+        {orv, 2},
+        {orv + " Missing.mfs Data File=" + exchange_, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.commandLine);
+        DeleteFileA(exchange_.c_str());
+        EXPECT_EQ(RunToEnd(c.commandLine), c.exitCode);
+        EXPECT_FALSE(ExchangeFileExists());
+    }
+}
+
+TEST_F(DemoMailerTest, WriteWithoutABodyOrWithoutAFileLeavesTheComposeWindowAlone) {
+    StandinProgram composer(Mailer("/compose"));
+    HWND window = composer.WaitForWindow(demomail::kComposeClass);
+    ASSERT_NE(window, nullptr);
+    for (const Driver& driver : Drivers()) {
+        SCOPED_TRACE(driver.name);
+        PutFile(exchange_, MFDText(TMFDData{}));
+        EXPECT_EQ(RunToEnd(driver.command + "Write File=" + exchange_), 0u);
+        EXPECT_EQ(Run(driver.command, "Write"), 3u);
+        EXPECT_EQ(WindowText(GetDlgItem(window, demomail::kBodyId)), kBody);
+    }
+}
+
+TEST_F(DemoMailerTest, EditMenuCommandsCopyTheBodyToTheClipboard) {
+    const struct {
+        const char* option;
+        const char* windowClass;
+    } windows[] = {{"/read", demomail::kReadClass}, {"/compose", demomail::kComposeClass}};
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.option);
+        StandinProgram mailer(Mailer(w.option));
+        HWND window = mailer.WaitForWindow(w.windowClass);
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(PutClipboardText("before"));
+        SendMessageA(window, WM_COMMAND, demomail::kSelectAllCommand, 0);
+        SendMessageA(window, WM_COMMAND, demomail::kCopyCommand, 0);
+        EXPECT_EQ(ClipboardText(), kBody);
+    }
+}
+
+TEST_F(DemoMailerTest, MessageFileHeadersIgnoreCaseAndBlanksAndMayEndInLineFeed) {
+    PutFile(TestDir::File("message.txt"),
+            "SUBJECT:   Spaced out  \nx-mailer: ignored\r\nto:bob@example.org\r\n\r\nBody");
+    StandinProgram reader(Mailer("/read"));
+    HWND window = reader.WaitForWindow(demomail::kReadClass);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(WindowText(GetDlgItem(window, demomail::kSubjectId)), "Spaced out");
+    EXPECT_EQ(WindowText(GetDlgItem(window, demomail::kToId)), "bob@example.org");
+    EXPECT_EQ(WindowText(GetDlgItem(window, demomail::kFromId)), "");
+    EXPECT_EQ(WindowText(GetDlgItem(window, demomail::kBodyId)), "Body");
+}
+
+TEST_F(DemoMailerTest, ProgramDriverWithoutARequestShowsWhatItIs) {
+    StandinProgram driver(StandinPath("drivers\\DemoMfd.EXE"));
+    HWND box = driver.WaitForWindow("#32770");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(WindowText(box), "Demo Mail driver");
+    EXPECT_NE(FindWindowExA(box, nullptr, "Static",
+                            "Demo Mail, the demo mail program (program driver DemoMfd.EXE)"),
+              nullptr);
+    SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    EXPECT_EQ(driver.WaitForExit(), 0u);
 }
 
 }  // namespace

@@ -38,11 +38,13 @@ std::string StandinPath(const std::string& relative) {
     return path + "standins\\" + relative;
 }
 
-StandinProgram::StandinProgram(const std::string& commandLine) {
+StandinProgram::StandinProgram(const std::string& commandLine, WORD show) {
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = show;
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process_)) {
         throw std::runtime_error("cannot start " + commandLine);

@@ -12,8 +12,9 @@ std::string StandinPath(const std::string& relative);
 
 class StandinProgram {
 public:
-    // Starts the command line; throws when it cannot be started.
-    explicit StandinProgram(const std::string& commandLine);
+    // Starts the command line, asking the program to show its first window as `show` says;
+    // throws when it cannot be started.
+    explicit StandinProgram(const std::string& commandLine, WORD show = SW_SHOWNORMAL);
     // Ends the program if it is still running.
     ~StandinProgram();
     StandinProgram(const StandinProgram&) = delete;
