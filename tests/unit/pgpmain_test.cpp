@@ -557,6 +557,24 @@ TEST_F(MainPGPRun, ABusyPGPIsReportedAndCancelLeavesAtOnce) {
     EXPECT_EQ(PGPBusyHwnd, 77u);
 }
 
+// PGP's preferences, opened from the properties window, hold the tray busy outside any run.
+TEST_F(MainPGPRun, ARunStartedWhilePGPHoldsACommandWarns) {
+    user.answers = {mrCancel};
+    windows.onCommand[kTray] = [this](unsigned id) {
+        commands.push_back(id);
+        MainPGP(true);
+    };
+    EXPECT_TRUE(InvokePGP("-Properties"));
+    ASSERT_EQ(user.shown.size(), 1u);
+    EXPECT_EQ(user.shown[0].kind, MsgDlgType::Warning);
+    EXPECT_EQ(user.shown[0].buttons, (MsgDlgButtons{MsgDlgBtn::Cancel, MsgDlgBtn::Ignore}));
+    EXPECT_EQ(windows.calls, (std::vector<std::string>{"SetForeground 40", "SendCommand 40 40012",
+                                                       "BringToTop 40"}));
+    EXPECT_EQ(commands, std::vector<unsigned>{40012});
+    EXPECT_EQ(Checkpoint, 5501);
+    EXPECT_EQ(PGPBusyHwnd, 0u);
+}
+
 TEST_F(MainPGPRun, IgnoringABusyPGPGoesOnWithTheRun) {
     PGPBusyHwnd = 77;
     user.answers = {mrIgnore};
