@@ -39,9 +39,9 @@ HGLOBAL GlobalCopy(const std::string& text) {
 
 }  // namespace
 
-std::string ClipboardText(HWND owner) {
+std::optional<std::string> ClipboardText(HWND owner) {
     if (!OpenClipboardPatiently(owner)) {
-        return {};
+        return std::nullopt;
     }
     std::string text = TextOf(GetClipboardData(CF_TEXT));
     CloseClipboard();

@@ -3,6 +3,7 @@
 // that tests can read what the stand-in was told.
 
 #include <string>
+#include <utility>
 
 class CommandLog {
 public:

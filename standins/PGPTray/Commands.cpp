@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,15 @@ void ReplaceClipboard(const Context& context, const std::string& text, const std
     }
 }
 
+// The clipboard's text; nothing, and a note, when the clipboard cannot be opened.
+std::optional<std::string> ReadClipboard(const Context& context) {
+    std::optional<std::string> text = ClipboardText(context.tray);
+    if (!text) {
+        context.log.Note(std::string("clipboard could not be read") + kUnchanged);
+    }
+    return text;
+}
+
 void ShowWindowNoting(const Context& context, const char* caption, const std::string& text) {
     if (!ShowTextWindow(caption, text)) {
         context.log.Note(std::string("window could not be opened: ") + caption);
@@ -45,12 +55,16 @@ void Encrypt(const Context& context, bool signToo) {
         context.log.Note(std::string("no encrypted output") + kUnchanged);
         return;
     }
-    ReplaceClipboard(context, EncryptToArmour(ClipboardText(context.tray), signToo),
-                     signToo ? "encrypted and signed" : "encrypted");
+    if (const auto text = ReadClipboard(context)) {
+        ReplaceClipboard(context, EncryptToArmour(*text, signToo),
+                         signToo ? "encrypted and signed" : "encrypted");
+    }
 }
 
 void Sign(const Context& context) {
-    ReplaceClipboard(context, ClearSign(ClipboardText(context.tray)), "signed");
+    if (const auto text = ReadClipboard(context)) {
+        ReplaceClipboard(context, ClearSign(*text), "signed");
+    }
 }
 
 // Keys that come out of a decrypted text are offered for import, as the real program does.
@@ -67,7 +81,11 @@ void ListKeysToImport(const Context& context, const std::vector<std::string>& pl
 }
 
 void DecryptVerify(const Context& context) {
-    const std::string text = ClipboardText(context.tray);
+    const std::optional<std::string> read = ReadClipboard(context);
+    if (!read) {
+        return;
+    }
+    const std::string& text = *read;
     const TPGPBlocks blocks = ClassifyPGP(text);
     if (!blocks.HasMessage && !blocks.HasSigned) {
         context.log.Note(std::string("no encrypted or signed block") + kUnchanged);
@@ -87,7 +105,11 @@ void DecryptVerify(const Context& context) {
 }
 
 void AddKey(const Context& context) {
-    const std::vector<std::string> keys = PublicKeyBlocks(ClipboardText(context.tray));
+    const std::optional<std::string> text = ReadClipboard(context);
+    if (!text) {
+        return;
+    }
+    const std::vector<std::string> keys = PublicKeyBlocks(*text);
     if (keys.empty()) {
         context.log.Note("no public-key block: nothing imported");
         return;
