@@ -33,7 +33,8 @@ constexpr PGPCommand kPGPCommands[] = {
     {kCmdTools, 40019},
 };
 
-// The tray program gets this long to show its window after its start.
+// The tray program gets this long to show its window after its start: the limit is a day's
+// fraction of 0.0001157407, a hair under 10 s, so a full 10 s is already past it.
 constexpr std::chrono::milliseconds kTrayStartLimit{10000};
 constexpr unsigned kFirstGoodStartResult = 32;
 constexpr const char* kIdentityCharset = "040904b0";

@@ -1,6 +1,7 @@
 #pragma once
 // Installs a complete set of fakes as the program's platform and as a run's collaborators
-// for the lifetime of a test, with the program directory "C:\Program Files\Tervane 5\" and Checkpoint 0.
+// for the lifetime of a test, with the program directory "C:\Program Files\Tervane 5\" and
+// Checkpoint 0.
 
 #include <gtest/gtest.h>
 
