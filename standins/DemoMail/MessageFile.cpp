@@ -4,17 +4,11 @@
 #include <iterator>
 #include <string_view>
 
+#include "support/strutil.h"
+
 namespace demomail {
 
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
 
 // Puts the value of one header line into its field; the key's letter case is ignored.
 void TakeHeaderLine(std::string_view line, MailMessage& message) {
@@ -27,16 +21,8 @@ void TakeHeaderLine(std::string_view line, MailMessage& message) {
                                     {"cc:", &MailMessage::cc},
                                     {"subject:", &MailMessage::subject}};
     for (const Key& key : kKeys) {
-        if (line.size() < key.name.size()) {
-            continue;
-        }
-        bool same = true;
-        for (std::size_t i = 0; i < key.name.size() && same; ++i) {
-            const char c = line[i];
-            same = (c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) == key.name[i];
-        }
-        if (same) {
-            message.*key.field = Trimmed(line.substr(key.name.size()));
+        if (LowerAscii(line.substr(0, key.name.size())) == key.name) {
+            message.*key.field = TrimBlanks(line.substr(key.name.size()));
             return;
         }
     }

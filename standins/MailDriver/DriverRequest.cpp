@@ -2,26 +2,16 @@
 
 #include <algorithm>
 
+#include "support/strutil.h"
+
 namespace maildriver {
 
 namespace {
 
 constexpr const char* kBlanks = " \t";
 
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return text;
-}
-
-std::string TrimmedEnd(const std::string& text) {
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return last == std::string::npos ? std::string() : text.substr(0, last + 1);
-}
-
 RequestKind KindOfWord(const std::string& word) {
-    const std::string lower = Lower(word);
+    const std::string lower = LowerAscii(word);
     if (lower == "data") {
         return RequestKind::Data;
     }
@@ -58,12 +48,12 @@ std::pair<std::string, std::string> SplitFirstWord(const std::string& text) {
 }
 
 DriverRequest ParseDriverRequest(const std::string& text) {
-    const std::string request = TrimmedEnd(text);
+    const std::string request = TrimBlanks(text);
     if (request.empty()) {
         return {};
     }
     DriverRequest parsed{KindOfWord(SplitFirstWord(request).first), {}};
-    const auto key = Lower(request).find("file=");
+    const auto key = LowerAscii(request).find("file=");
     if (key != std::string::npos) {
         parsed.file = request.substr(key + 5);
     }

@@ -6,20 +6,13 @@
 #include <sstream>
 
 #include "core/MFDData.h"
+#include "support/strutil.h"
 
 namespace orv {
 
 namespace {
 
 constexpr const char* kMailerSection = "Mailer";
-
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 bool IsNumber(const std::string& text) {
     return !text.empty() && text.size() < 10 &&
@@ -36,8 +29,8 @@ maildriver::WindowKind LoadWindowKind(const std::string& path, const std::string
     maildriver::WindowKind kind;
     kind.caption = Value(path, section, "Caption");
     kind.className = Value(path, section, "Class");
-    kind.wtype = MFDInteger(Trimmed(Value(path, section, "Wtype")));
-    kind.writable = Trimmed(Value(path, section, "Writable")) == "1";
+    kind.wtype = MFDInteger(TrimBlanks(Value(path, section, "Wtype")));
+    kind.writable = TrimBlanks(Value(path, section, "Writable")) == "1";
     kind.to = ParseLocator(Value(path, section, "To"));
     kind.cc = ParseLocator(Value(path, section, "Cc"));
     kind.subject = ParseLocator(Value(path, section, "Subject"));
@@ -48,7 +41,7 @@ maildriver::WindowKind LoadWindowKind(const std::string& path, const std::string
 }  // namespace
 
 std::optional<maildriver::ControlLocator> ParseLocator(const std::string& text) {
-    const std::string locator = Trimmed(text);
+    const std::string locator = TrimBlanks(text);
     if (locator.empty()) {
         return std::nullopt;
     }
@@ -59,11 +52,12 @@ std::optional<maildriver::ControlLocator> ParseLocator(const std::string& text) 
     if (colon == std::string::npos) {
         return maildriver::ControlLocator::ByClass(locator, 1);
     }
-    const std::string index = Trimmed(locator.substr(colon + 1));
+    const std::string index = TrimBlanks(locator.substr(colon + 1));
     if (colon == 0 || !IsNumber(index) || std::stoi(index) < 1) {
         return std::nullopt;
     }
-    return maildriver::ControlLocator::ByClass(Trimmed(locator.substr(0, colon)), std::stoi(index));
+    return maildriver::ControlLocator::ByClass(TrimBlanks(locator.substr(0, colon)),
+                                               std::stoi(index));
 }
 
 std::optional<maildriver::MailerLayout> LoadScript(const std::string& path) {
@@ -76,8 +70,8 @@ std::optional<maildriver::MailerLayout> LoadScript(const std::string& path) {
     layout.shortText = Value(path, kMailerSection, "Short");
     std::istringstream sections(Value(path, kMailerSection, "Windows"));
     for (std::string section; std::getline(sections, section, ',');) {
-        if (!Trimmed(section).empty()) {
-            layout.windows.push_back(LoadWindowKind(path, Trimmed(section)));
+        if (!TrimBlanks(section).empty()) {
+            layout.windows.push_back(LoadWindowKind(path, TrimBlanks(section)));
         }
     }
     return layout;
