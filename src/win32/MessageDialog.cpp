@@ -106,16 +106,8 @@ void SizeAndCentre(HWND dialog, int clientWidth, int clientHeight) {
 class ThreadWindowsDisabled {
 public:
     ThreadWindowsDisabled() {
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM list) -> BOOL {
-                if (IsWindowEnabled(window)) {
-                    EnableWindow(window, FALSE);
-                    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&disabled_));
+        EnumThreadWindows(GetCurrentThreadId(), DisableEnabled,
+                          reinterpret_cast<LPARAM>(&disabled_));
     }
     ~ThreadWindowsDisabled() {
         for (HWND window : disabled_) {
@@ -128,6 +120,14 @@ public:
     ThreadWindowsDisabled& operator=(const ThreadWindowsDisabled&) = delete;
 
 private:
+    static BOOL CALLBACK DisableEnabled(HWND window, LPARAM disabled) {
+        if (IsWindowEnabled(window)) {
+            EnableWindow(window, FALSE);
+            reinterpret_cast<std::vector<HWND>*>(disabled)->push_back(window);
+        }
+        return TRUE;
+    }
+
     std::vector<HWND> disabled_;
 };
 

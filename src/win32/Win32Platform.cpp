@@ -2,10 +2,14 @@
 
 #include "platform/Platform.h"
 #include "win32/Win32Application.h"
+#include "win32/Win32Clipboard.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Dialogs.h"
 #include "win32/Win32Files.h"
+#include "win32/Win32Processes.h"
 #include "win32/Win32System.h"
+#include "win32/Win32UserInterface.h"
+#include "win32/Win32VersionInfo.h"
 #include "win32/Win32Windows.h"
 
 void InstallWin32Platform() {
@@ -15,5 +19,10 @@ void InstallWin32Platform() {
     static Win32Application application;
     static Win32System system;
     static Win32Windows windows;
-    Os() = Platform{&files, &clock, &dialogs, &application, &system, &windows};
+    static Win32Clipboard clipboard;
+    static Win32Processes processes;
+    static Win32UserInterface ui;
+    static Win32VersionInfo versionInfo;
+    Os() = Platform{&files,   &clock,     &dialogs,   &application, &system,
+                    &windows, &clipboard, &processes, &ui,          &versionInfo};
 }

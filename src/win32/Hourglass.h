@@ -1,0 +1,11 @@
+#pragma once
+// The screen cursor while the program works: the hourglass over the program's windows
+// until it is turned off again.
+
+#include <windows.h>
+
+void ShowHourglass(bool on);
+
+// For the program's window procedures: answers WM_SETCURSOR with the hourglass while it is
+// on. True when it did; the window procedure then returns TRUE.
+bool KeepHourglass(UINT message);

@@ -1,0 +1,35 @@
+#include "win32/Win32UserInterface.h"
+
+#include <windows.h>
+
+#include "win32/Hourglass.h"
+#include "win32/running.h"
+
+std::unique_ptr<IProgressWindow> Win32UserInterface::ShowRunningWindow(int left, int top) {
+    auto frmRunning = std::make_unique<TfrmRunning>(left, top);
+    ProcessMessages();
+    return frmRunning;
+}
+
+ScreenPoint Win32UserInterface::CursorPos() {
+    POINT p{};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
+void Win32UserInterface::SetHourglass(bool on) {
+    ShowHourglass(on);
+}
+
+void Win32UserInterface::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // The request to end belongs to the main message loop: it is put back for it.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}

@@ -1,0 +1,13 @@
+#pragma once
+// The program's own user interface as the core drives it: the progress window, the
+// cursor and the message queue.
+
+#include "platform/UserInterface.h"
+
+class Win32UserInterface : public IUserInterface {
+public:
+    std::unique_ptr<IProgressWindow> ShowRunningWindow(int left, int top) override;
+    ScreenPoint CursorPos() override;
+    void SetHourglass(bool on) override;
+    void ProcessMessages() override;
+};

@@ -1,0 +1,153 @@
+#include "win32/running.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "support/error.h"
+#include "win32/ControlIds.h"
+#include "win32/Hourglass.h"
+#include "win32/Panel.h"
+
+namespace {
+
+constexpr int kClientWidth = 137;
+constexpr int kClientHeight = 23;
+constexpr int kPictureSize = 13;
+constexpr int kBarWidth = 115;
+constexpr int kBarHeight = 13;
+constexpr int kBarStart = 5;
+constexpr const char* kClassName = "TfrmRunning";
+
+ATOM RegisterRunningClass(WNDPROC procedure) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpszClassName = kClassName;
+    return RegisterClassA(&wc);
+}
+
+// 8-point MS Sans Serif at the screen's resolution.
+HFONT CreatePanelFont() {
+    const HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
+}
+
+// The picture: a small padlock on the panel's face.
+HBITMAP CreateLockPicture() {
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, kPictureSize, kPictureSize);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    const RECT all{0, 0, kPictureSize, kPictureSize};
+    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+
+    const HPEN shackle = CreatePen(PS_SOLID, 2, RGB(96, 96, 96));
+    const HGDIOBJ oldPen = SelectObject(dc, shackle);
+    const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    RoundRect(dc, 3, 1, 10, 9, 6, 6);
+    const HBRUSH body = CreateSolidBrush(RGB(200, 160, 40));
+    const RECT bodyRect{1, 6, 12, 13};
+    FillRect(dc, &bodyRect, body);
+    FrameRect(dc, &bodyRect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    SetPixel(dc, 6, 9, RGB(0, 0, 0));
+    SetPixel(dc, 6, 10, RGB(0, 0, 0));
+
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(body);
+    DeleteObject(shackle);
+    DeleteDC(dc);
+    return bitmap;
+}
+
+HWND CreateChild(const char* className, const char* text, DWORD style, HWND parent, int id,
+                 const RECT& place) {
+    return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top,
+                           place.right - place.left, place.bottom - place.top, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+}  // namespace
+
+TfrmRunning::TfrmRunning(int left, int top)
+    : font_(CreatePanelFont()), picture_(CreateLockPicture()) {
+    static const ATOM registered = RegisterRunningClass(WindowProc);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+    // A tool window has no taskbar button; the window never takes the focus.
+    window_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+                              registered ? kClassName : nullptr, "PGP Running",
+                              WS_POPUP | WS_CLIPCHILDREN, left, top, kClientWidth, kClientHeight,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), this);
+    if (!window_) {
+        throw std::runtime_error("Cannot create the progress window");
+    }
+    CreateControls();
+    ShowWindow(window_, SW_SHOWNOACTIVATE);
+    UpdateWindow(window_);
+}
+
+TfrmRunning::~TfrmRunning() {
+    DestroyWindow(window_);
+}
+
+void TfrmRunning::CreateControls() {
+    const RECT all{0, 0, kClientWidth, kClientHeight};
+    const HWND panel2 = CreateChild(PanelClass(), "PGP Running", WS_BORDER | WS_CLIPCHILDREN,
+                                    window_, kPnlPanel2, all);
+    SendMessageA(panel2, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    const RECT inner = PanelInnerRect(panel2);
+    const int pictureTop = inner.top + (inner.bottom - inner.top - kPictureSize) / 2;
+    const HWND image =
+        CreateChild("STATIC", "", SS_BITMAP, panel2, kImgRunningPicture,
+                    {inner.left, pictureTop, inner.left + kPictureSize, pictureTop + kPictureSize});
+    SendMessageA(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_.Get()));
+    const int barTop = inner.top + (inner.bottom - inner.top - kBarHeight) / 2;
+    progressBar1_ =
+        CreateChild(PROGRESS_CLASSA, "", 0, panel2, kPbProgressBar1,
+                    {inner.right - kBarWidth, barTop, inner.right, barTop + kBarHeight});
+    SendMessageA(progressBar1_, PBM_SETRANGE32, 0, 100);
+    SendMessageA(progressBar1_, PBM_SETPOS, kBarStart, 0);
+}
+
+void TfrmRunning::SetPosition(int position) {
+    SendMessageA(progressBar1_, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    // The run goes on with long work at once: the bar shows its new place now.
+    UpdateWindow(progressBar1_);
+}
+
+LRESULT CALLBACK TfrmRunning::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* created = static_cast<TfrmRunning*>(
+            reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        created->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    }
+    auto* self = reinterpret_cast<TfrmRunning*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    LRESULT result = 0;
+    RunGuarded(kClassName, [&] { result = self->HandleMessage(message, wParam, lParam); });
+    return result;
+}
+
+LRESULT TfrmRunning::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (KeepHourglass(message)) {
+        return TRUE;
+    }
+    if (message == WM_MOUSEACTIVATE) {
+        return MA_NOACTIVATE;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}

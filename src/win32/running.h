@@ -1,0 +1,32 @@
+#pragma once
+// TfrmRunning: the progress window of one run. A borderless window that stays on top of
+// all others, with the panel "PGP Running", a small picture and the bar ProgressBar1.
+
+#include <windows.h>
+
+#include "platform/UserInterface.h"
+#include "win32/GdiObject.h"
+
+class TfrmRunning : public IProgressWindow {
+public:
+    // Creates the window with its top-left corner there and shows it without taking the
+    // focus, with its bar at 5.
+    TfrmRunning(int left, int top);
+    ~TfrmRunning() override;
+    TfrmRunning(const TfrmRunning&) = delete;
+    TfrmRunning& operator=(const TfrmRunning&) = delete;
+
+    void SetPosition(int position) override;
+
+    HWND Handle() const { return window_; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateControls();
+
+    GdiObject<HFONT> font_;
+    GdiObject<HBITMAP> picture_;
+    HWND window_ = nullptr;
+    HWND progressBar1_ = nullptr;
+};
