@@ -359,20 +359,34 @@ TEST_F(DemoMailerTest, WriteWithoutABodyOrWithoutAFileLeavesTheComposeWindowAlon
     }
 }
 
-TEST_F(DemoMailerTest, EditMenuCommandsCopyTheBodyToTheClipboard) {
+// The commands work on the field that last had the focus, the body until another is clicked.
+TEST_F(DemoMailerTest, EditMenuCommandsCopyTheFocusedFieldToTheClipboard) {
     const struct {
         const char* option;
         const char* windowClass;
-    } windows[] = {{"/read", demomail::kReadClass}, {"/compose", demomail::kComposeClass}};
-    for (const auto& w : windows) {
-        SCOPED_TRACE(w.option);
-        StandinProgram mailer(Mailer(w.option));
-        HWND window = mailer.WaitForWindow(w.windowClass);
+        int clickedField;  // 0 for none
+        const char* copied;
+    } cases[] = {
+        {"/read", demomail::kReadClass, 0, kBody},
+        {"/compose", demomail::kComposeClass, 0, kBody},
+        {"/read", demomail::kReadClass, demomail::kSubjectId, "Quarterly report"},
+        {"/compose", demomail::kComposeClass, demomail::kToId, "Bob <bob@example.org>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.option) + " " + std::to_string(c.clickedField));
+        StandinProgram mailer(Mailer(c.option));
+        HWND window = mailer.WaitForWindow(c.windowClass);
         ASSERT_NE(window, nullptr);
+        if (c.clickedField) {
+            // Sent, not posted, so that the click is handled before the commands below.
+            HWND field = GetDlgItem(window, c.clickedField);
+            SendMessageA(field, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+            SendMessageA(field, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        }
         ASSERT_TRUE(PutClipboardText("before"));
         SendMessageA(window, WM_COMMAND, demomail::kSelectAllCommand, 0);
         SendMessageA(window, WM_COMMAND, demomail::kCopyCommand, 0);
-        EXPECT_EQ(ClipboardText(), kBody);
+        EXPECT_EQ(ClipboardText(), c.copied);
     }
 }
 
