@@ -17,6 +17,8 @@ LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
                 RunCommand(window, LOWORD(wParam));
             } catch (const std::exception& error) {
                 CommandLog(FilesBesideProgram().Log()).Note(std::string("failed: ") + error.what());
+            } catch (...) {
+                CommandLog(FilesBesideProgram().Log()).Note("failed");
             }
             return 0;
         case WM_DESTROY:
