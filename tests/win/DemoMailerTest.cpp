@@ -24,13 +24,13 @@ namespace {
 
 constexpr const char* kDriversSection = "Mail Form Drivers";
 
-const char* const kMessage =
+const char* const kHeaders =
     "From: Alice <alice@example.org>\r\n"
     "To: Bob <bob@example.org>\r\n"
     "Cc: carol@example.org, dave@example.org\r\n"
     "Subject: Quarterly report\r\n"
-    "\r\n"
-    "Hello Bob,\r\n\r\nthe figures are attached.\r\n-- \r\nAlice";
+    "\r\n";
+// With an empty line of its own, which must not end it.
 const char* const kBody = "Hello Bob,\r\n\r\nthe figures are attached.\r\n-- \r\nAlice";
 
 struct Driver {
@@ -117,7 +117,7 @@ protected:
         WriteProfileStringA(kDriversSection, "Path", directory.c_str());
         CopyFileA(StandinPath("drivers\\DemoMail.mfs").c_str(),
                   TestDir::File("DemoMail.mfs").c_str(), FALSE);
-        PutFile(TestDir::File("message.txt"), kMessage);
+        PutFile(TestDir::File("message.txt"), std::string(kHeaders) + kBody);
         exchange_ = ShortPath(TestDir::kPath) + kExchangeFileName;
     }
     ~DemoMailerTest() override {
