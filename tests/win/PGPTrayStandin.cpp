@@ -1,14 +1,12 @@
 #include "win/PGPTrayStandin.h"
 
 #include <chrono>
-#include <cstring>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
 
 #include "win/StandinProgram.h"
 #include "win/TestDir.h"
-#include "win/TestWindow.h"
 
 namespace {
 
@@ -22,16 +20,6 @@ auto WaitFor(DWORD timeoutMs, Found found) {
         result = found();
     }
     return result;
-}
-
-bool OpenClipboardPatiently(HWND owner) {
-    return WaitFor(2000, [owner] { return OpenClipboard(owner) != 0; });
-}
-
-// SetClipboardData needs an owner window; this one lives as long as the test program.
-HWND ClipboardOwner() {
-    static const TestWindow owner(nullptr, 10, 10);
-    return owner.Get();
 }
 
 }  // namespace
@@ -122,37 +110,6 @@ HWND PGPTrayStandin::FindOwnWindow(const char* className, const char* caption) c
 HWND PGPTrayStandin::WaitForWindow(const char* className, const char* caption,
                                    DWORD timeoutMs) const {
     return WaitFor(timeoutMs, [&] { return FindOwnWindow(className, caption); });
-}
-
-std::string ClipboardText() {
-    if (!OpenClipboardPatiently(ClipboardOwner())) {
-        throw std::runtime_error("cannot open the clipboard");
-    }
-    std::string text;
-    if (const HANDLE data = GetClipboardData(CF_TEXT)) {
-        const char* locked = static_cast<const char*>(GlobalLock(data));
-        text.assign(locked, strnlen(locked, GlobalSize(data)));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
-void PutClipboardText(const std::string& text) {
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-    GlobalUnlock(memory);
-    if (!OpenClipboardPatiently(ClipboardOwner())) {
-        GlobalFree(memory);
-        throw std::runtime_error("cannot open the clipboard");
-    }
-    EmptyClipboard();
-    const bool stored = SetClipboardData(CF_TEXT, memory) != nullptr;
-    CloseClipboard();
-    if (!stored) {
-        GlobalFree(memory);
-        throw std::runtime_error("cannot put text on the clipboard");
-    }
 }
 
 std::string WindowText(HWND window) {

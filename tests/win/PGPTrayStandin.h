@@ -1,8 +1,7 @@
 #pragma once
 // The PGP tray stand-in as the tests use it: a copy of the built program in a directory of
 // its own (where its log, settings and keyring appear), started by the constructor and
-// ended by the destructor. Also the clipboard's text and other windows' texts, read and set
-// through the system directly.
+// ended by the destructor. Also other programs' window texts.
 
 #include <windows.h>
 
@@ -45,9 +44,6 @@ private:
     PROCESS_INFORMATION process_{};
     HWND window_ = nullptr;
 };
-
-std::string ClipboardText();
-void PutClipboardText(const std::string& text);
 
 // The text of a window of any process (WM_GETTEXT), such as an edit control.
 std::string WindowText(HWND window);

@@ -8,6 +8,7 @@
 #include "core/PGPBlocks.h"
 #include "win/PGPTrayStandin.h"
 #include "win/TestDir.h"
+#include "win32/Win32Clipboard.h"
 
 namespace {
 
@@ -63,9 +64,9 @@ protected:
     // Puts the text on the clipboard, has the stand-in carry out the command, and returns
     // the clipboard's text afterwards.
     std::string Apply(unsigned command, const std::string& text) {
-        PutClipboardText(text);
+        clipboard.SetText(text);
         EXPECT_TRUE(standin.Send(command)) << command;
-        return ClipboardText();
+        return clipboard.Text();
     }
 
     // The indented lines that follow the last command's line in the log.
@@ -81,6 +82,7 @@ protected:
     using Notes = std::vector<std::string>;
 
     PGPTrayStandin standin;
+    Win32Clipboard clipboard;
 };
 
 TEST_F(PGPTrayStandinTest, EncryptingGivesAnArmouredMessageThatDecryptsToTheExactText) {
@@ -230,7 +232,7 @@ TEST_F(PGPTrayStandinTest, NoEncryptedOutputLeavesThePlainTextForTheEncryptingCo
 TEST_F(PGPTrayStandinTest, HoldOpenKeepsTheSenderWaitingUntilTheBoxIsClosed) {
     const std::string plain = "Held text\r\n";
     standin.Configure({"HoldOpen=1"});
-    PutClipboardText(plain);
+    clipboard.SetText(plain);
     std::atomic<bool> returned = false;
     struct WhileHeld {
         bool boxSeen = false;
@@ -244,7 +246,7 @@ TEST_F(PGPTrayStandinTest, HoldOpenKeepsTheSenderWaitingUntilTheBoxIsClosed) {
         Sleep(200);
         held.returned = returned;
         held.lastCommand = standin.CommandLines().back();
-        held.clipboard = ClipboardText();
+        held.clipboard = clipboard.Text();
         SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     });
 
@@ -255,7 +257,7 @@ TEST_F(PGPTrayStandinTest, HoldOpenKeepsTheSenderWaitingUntilTheBoxIsClosed) {
     EXPECT_FALSE(held.returned);
     EXPECT_EQ(held.lastCommand, "40017 -AutoEncrypt");
     EXPECT_EQ(held.clipboard, plain);
-    EXPECT_TRUE(ClassifyPGP(ClipboardText()).HasMessage);
+    EXPECT_TRUE(ClassifyPGP(clipboard.Text()).HasMessage);
 }
 
 TEST_F(PGPTrayStandinTest, PreferencesAndToolsOpenWindowsOfTheirOwn) {
