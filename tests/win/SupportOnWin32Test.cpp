@@ -13,6 +13,7 @@
 #include "support/fileutil.h"
 #include "support/placefrm.h"
 #include "win/MessageBoxAnswerer.h"
+#include "win/OnWin32.h"
 #include "win/TestDir.h"
 #include "win/TestWindow.h"
 #include "win32/Win32Platform.h"
@@ -20,27 +21,9 @@
 
 namespace {
 
-// The Win32 platform with the program directory in the test directory.
-class SupportOnWin32 : public ::testing::Test {
+class SupportOnWin32 : public OnWin32 {
 protected:
-    SupportOnWin32() : savedOs_(Os()), savedPaths_(Paths()), savedCheckpoint_(Checkpoint) {
-        InstallWin32Platform();
-        Paths().dir = TestDir::kPath;
-    }
-    ~SupportOnWin32() override {
-        Os() = savedOs_;
-        Paths() = savedPaths_;
-        Checkpoint = savedCheckpoint_;
-    }
-
     static std::string Log() { return FileContent(DebugLogPath()); }
-
-    TestDir dir;
-
-private:
-    Platform savedOs_;
-    ProgramPaths savedPaths_;
-    int savedCheckpoint_;
 };
 
 bool EndsWith(const std::string& text, const std::string& end) {
