@@ -49,22 +49,20 @@ HBITMAP CreateLockPicture() {
     const RECT all{0, 0, kPictureSize, kPictureSize};
     FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
 
-    const HPEN shackle = CreatePen(PS_SOLID, 2, RGB(96, 96, 96));
-    const HGDIOBJ oldPen = SelectObject(dc, shackle);
+    const GdiObject<HPEN> shackle(CreatePen(PS_SOLID, 2, RGB(96, 96, 96)));
+    const GdiObject<HBRUSH> body(CreateSolidBrush(RGB(200, 160, 40)));
+    const HGDIOBJ oldPen = SelectObject(dc, shackle.Get());
     const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     RoundRect(dc, 3, 1, 10, 9, 6, 6);
-    const HBRUSH body = CreateSolidBrush(RGB(200, 160, 40));
     const RECT bodyRect{1, 6, 12, 13};
-    FillRect(dc, &bodyRect, body);
+    FillRect(dc, &bodyRect, body.Get());
     FrameRect(dc, &bodyRect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    SetPixel(dc, 6, 9, RGB(0, 0, 0));
+    SetPixel(dc, 6, 9, RGB(0, 0, 0));  // the keyhole
     SetPixel(dc, 6, 10, RGB(0, 0, 0));
 
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBitmap);
-    DeleteObject(body);
-    DeleteObject(shackle);
     DeleteDC(dc);
     return bitmap;
 }
