@@ -8,36 +8,27 @@
 
 namespace {
 
-UINT BoxIconOf(MsgDlgType kind) {
-    switch (kind) {
-        case MsgDlgType::Warning:
-            return MB_ICONEXCLAMATION;
-        case MsgDlgType::Error:
-            return MB_ICONHAND;
-        case MsgDlgType::Information:
-            return MB_ICONASTERISK;
-        case MsgDlgType::Confirmation:
-            return MB_ICONQUESTION;
-        case MsgDlgType::Custom:
-            break;
-    }
-    return 0;
-}
+// The icon of a kind, as the message box's flag and as the system icon that the message
+// dialog shows.
+struct KindIcon {
+    UINT boxFlag;
+    LPCSTR dialogIcon;
+};
 
-LPCSTR DialogIconOf(MsgDlgType kind) {
+KindIcon IconOf(MsgDlgType kind) {
     switch (kind) {
         case MsgDlgType::Warning:
-            return IDI_WARNING;
+            return {MB_ICONEXCLAMATION, IDI_WARNING};
         case MsgDlgType::Error:
-            return IDI_ERROR;
+            return {MB_ICONHAND, IDI_ERROR};
         case MsgDlgType::Information:
-            return IDI_INFORMATION;
+            return {MB_ICONASTERISK, IDI_INFORMATION};
         case MsgDlgType::Confirmation:
-            return IDI_QUESTION;
+            return {MB_ICONQUESTION, IDI_QUESTION};
         case MsgDlgType::Custom:
             break;
     }
-    return nullptr;
+    return {0, nullptr};
 }
 
 // A custom message has no caption of its own: it goes under the application's.
@@ -60,13 +51,14 @@ HWND MessageOwner() {
 
 int Win32Dialogs::MessageDlg(const std::string& text, MsgDlgType kind, MsgDlgButtons buttons,
                              int helpContext) {
-    MessageDialog dialog({DialogCaptionOf(kind), DialogIconOf(kind), text, buttons, helpContext},
-                         OpenHelpTopic);
+    MessageDialog dialog(
+        {DialogCaptionOf(kind), IconOf(kind).dialogIcon, text, buttons, helpContext},
+        OpenHelpTopic);
     return dialog.ShowModal(MessageOwner());
 }
 
 int Win32Dialogs::AppMessageBox(const std::string& text, MsgDlgType kind, unsigned buttonFlags) {
     const HWND owner = MessageOwner();
     return MessageBoxA(owner, text.c_str(), kAppTitle,
-                       buttonFlags | BoxIconOf(kind) | (owner ? 0 : MB_TASKMODAL));
+                       buttonFlags | IconOf(kind).boxFlag | (owner ? 0 : MB_TASKMODAL));
 }
