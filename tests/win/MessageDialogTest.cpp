@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "win/MessageBoxAnswerer.h"
+#include "win/TestWindow.h"
 
 namespace {
 
@@ -47,6 +48,22 @@ TEST_F(MessageDialogHelp, IsToldApartFromNoToAllByItsButton) {
     ASSERT_TRUE(answerer.Seen().has_value());
     EXPECT_TRUE(opened.empty());
     EXPECT_EQ(answer, mrNoToAll);
+}
+
+// Without an owner the dialog is modal to all of the thread's windows, as a task-modal
+// message box is. Help runs while the dialog is open, so it looks at the other window.
+TEST(MessageDialogModality, WithoutAnOwnerDisablesTheThreadsWindowsWhileItIsOpen) {
+    TestWindow other(nullptr, 200, 100);
+    ShowWindow(other.Get(), SW_SHOW);
+    std::vector<bool> enabledWhileOpen;
+    MessageBoxAnswerer answerer({IDHELP, IDOK});
+    MessageDialog dialog(
+        {"Information", IDI_INFORMATION, "Done.", {MsgDlgBtn::OK, MsgDlgBtn::Help}, 1},
+        [&](HWND, int) { enabledWhileOpen.push_back(IsWindowEnabled(other.Get())); });
+    dialog.ShowModal(nullptr);
+    ASSERT_TRUE(answerer.Seen().has_value());
+    EXPECT_EQ(enabledWhileOpen, (std::vector<bool>{false}));
+    EXPECT_TRUE(IsWindowEnabled(other.Get())) << "enabled again once the dialog has closed";
 }
 
 TEST(MessageDialogText, LongTextWrapsInsideTheScreenAndKeepsEveryCharacter) {
