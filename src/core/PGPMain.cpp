@@ -99,9 +99,7 @@ void MarkDecisionMade(const RunDecision& decision) {
     if (decision.outcome == RunOutcome::Stop && decision.stopBox == StopBox::AppMessageBox) {
         return;
     }
-    for (int milestone : {5507, 5508, 5509}) {
-        Checkpoint = milestone;
-    }
+    Checkpoint = 5509;  // 5507 and 5508 are passed inside the decision
 }
 
 // Shows a stop's message or asks the confirmation; true when PGP is to be called.
