@@ -26,6 +26,22 @@ public:
     // The window's parent (or owner, as the system's parent query gives it); 0 for none.
     virtual WindowId ParentOf(WindowId window) = 0;
 
+    // The first window of the Z order among the window's siblings (GetWindow GW_HWNDFIRST);
+    // for a top-level window, the topmost top-level window. 0 for none.
+    virtual WindowId FirstInZOrder(WindowId window) = 0;
+
+    // The sibling below the window in the Z order (GW_HWNDNEXT); 0 after the last.
+    virtual WindowId NextInZOrder(WindowId window) = 0;
+
+    // The window's topmost child (GW_CHILD); 0 for none.
+    virtual WindowId FirstChild(WindowId window) = 0;
+
+    // The window's caption, at most 99 characters; empty for no window.
+    virtual std::string CaptionOf(WindowId window) = 0;
+
+    // The window's class name, at most 99 characters; empty for no window.
+    virtual std::string ClassNameOf(WindowId window) = 0;
+
     // The size of the primary screen in pixels, as left 0, top 0, right, bottom.
     virtual ScreenRect Screen() = 0;
 

@@ -12,6 +12,37 @@ WindowId Win32Windows::ParentOf(WindowId window) {
     return ToWindowId(GetParent(ToHwnd(window)));
 }
 
+WindowId Win32Windows::FirstInZOrder(WindowId window) {
+    return ToWindowId(GetWindow(ToHwnd(window), GW_HWNDFIRST));
+}
+
+WindowId Win32Windows::NextInZOrder(WindowId window) {
+    return ToWindowId(GetWindow(ToHwnd(window), GW_HWNDNEXT));
+}
+
+WindowId Win32Windows::FirstChild(WindowId window) {
+    return ToWindowId(GetWindow(ToHwnd(window), GW_CHILD));
+}
+
+namespace {
+
+// Both texts are read through a buffer of this size, so at most 99 characters arrive.
+constexpr int kTextBuffer = 100;
+
+}  // namespace
+
+std::string Win32Windows::CaptionOf(WindowId window) {
+    char text[kTextBuffer] = {};
+    const int length = GetWindowTextA(ToHwnd(window), text, kTextBuffer);
+    return std::string(text, length > 0 ? length : 0);
+}
+
+std::string Win32Windows::ClassNameOf(WindowId window) {
+    char text[kTextBuffer] = {};
+    const int length = GetClassNameA(ToHwnd(window), text, kTextBuffer);
+    return std::string(text, length > 0 ? length : 0);
+}
+
 ScreenRect Win32Windows::Screen() {
     return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }

@@ -7,6 +7,11 @@ class Win32Windows : public IWindows {
 public:
     bool IsMinimised(WindowId window) override;
     WindowId ParentOf(WindowId window) override;
+    WindowId FirstInZOrder(WindowId window) override;
+    WindowId NextInZOrder(WindowId window) override;
+    WindowId FirstChild(WindowId window) override;
+    std::string CaptionOf(WindowId window) override;
+    std::string ClassNameOf(WindowId window) override;
     ScreenRect Screen() override;
     ScreenRect Bounds(WindowId window) override;
     void MoveTo(WindowId window, int left, int top) override;

@@ -1,5 +1,6 @@
 #include "fakes/FakeSystem.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <stdexcept>
@@ -68,6 +69,39 @@ int ScriptedUser::MessageDlg(const std::string& text, MsgDlgType kind, MsgDlgBut
 int ScriptedUser::AppMessageBox(const std::string& text, MsgDlgType kind, unsigned buttonFlags) {
     shown.push_back({kind, "", text, {}, buttonFlags, 0, Checkpoint});
     return Answer(buttonFlags == kMbOk);
+}
+
+void FakeWindows::Add(WindowId w, WindowId parent, const std::string& caption,
+                      const std::string& className) {
+    windows[w].parent = parent;
+    texts[w] = {caption, className};
+    zOrder[parent].push_back(w);
+}
+
+WindowId FakeWindows::FirstInZOrder(WindowId w) {
+    const std::vector<WindowId>& siblings = zOrder[windows.at(w).parent];
+    return siblings.empty() ? 0 : siblings.front();
+}
+
+WindowId FakeWindows::NextInZOrder(WindowId w) {
+    const std::vector<WindowId>& siblings = zOrder[windows.at(w).parent];
+    auto it = std::find(siblings.begin(), siblings.end(), w);
+    return it == siblings.end() || it + 1 == siblings.end() ? 0 : *(it + 1);
+}
+
+WindowId FakeWindows::FirstChild(WindowId w) {
+    auto it = zOrder.find(w);
+    return it == zOrder.end() || it->second.empty() ? 0 : it->second.front();
+}
+
+std::string FakeWindows::CaptionOf(WindowId w) {
+    auto it = texts.find(w);
+    return it == texts.end() ? "" : it->second.caption;
+}
+
+std::string FakeWindows::ClassNameOf(WindowId w) {
+    auto it = texts.find(w);
+    return it == texts.end() ? "" : it->second.className;
 }
 
 WindowId FakeWindows::FindTopLevelByClass(const std::string& className) {

@@ -70,7 +70,8 @@ public:
     std::map<std::string, std::string> shortPaths;  // long path -> short form
 };
 
-// Windows described by the test: each with a parent, a minimised state and bounds.
+// Windows described by the test: each with a parent, a minimised state, bounds, a caption
+// and a class name. Windows added with Add also stand in the Z order of their siblings.
 class FakeWindows : public IWindows {
 public:
     struct Window {
@@ -78,8 +79,20 @@ public:
         bool minimised = false;
         ScreenRect bounds;
     };
+    struct Texts {
+        std::string caption;
+        std::string className;
+    };
+    // Adds a window below its existing siblings in the Z order (parent 0: top-level).
+    void Add(WindowId w, WindowId parent, const std::string& caption, const std::string& className);
+
     bool IsMinimised(WindowId w) override { return windows.at(w).minimised; }
     WindowId ParentOf(WindowId w) override { return windows.at(w).parent; }
+    WindowId FirstInZOrder(WindowId w) override;
+    WindowId NextInZOrder(WindowId w) override;
+    WindowId FirstChild(WindowId w) override;
+    std::string CaptionOf(WindowId w) override;
+    std::string ClassNameOf(WindowId w) override;
     ScreenRect Screen() override { return screen; }
     ScreenRect Bounds(WindowId w) override { return windows.at(w).bounds; }
     void MoveTo(WindowId w, int left, int top) override;
@@ -93,6 +106,9 @@ public:
     std::map<WindowId, Window> windows;
     ScreenRect screen{0, 0, 1024, 768};
     std::map<std::string, WindowId> byClass;  // top-level windows by class name
+    std::map<WindowId, Texts> texts;          // the windows' captions and class names
+    // Each parent's children from the top of the Z order down (0: the top-level windows).
+    std::map<WindowId, std::vector<WindowId>> zOrder;
     // What a window's program does when it handles a command (identifier given).
     std::map<WindowId, std::function<void(unsigned)>> onCommand;
     std::vector<std::string> calls;  // "SetForeground 5", "BringToTop 5", "SendCommand 5 40017"
