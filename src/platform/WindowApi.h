@@ -7,6 +7,13 @@
 // A window handle as it crosses the seam; 0 is no window.
 using WindowId = std::uintptr_t;
 
+// A menu handle as it crosses the seam; 0 is no menu.
+using MenuId = std::uintptr_t;
+
+// What the system gives as the identifier of a menu item that opens a submenu, or of an
+// item that does not exist.
+constexpr unsigned kNoMenuItemId = 0xFFFFFFFFu;
+
 struct ScreenRect {
     int left = 0;
     int top = 0;
@@ -41,6 +48,23 @@ public:
 
     // The window's class name, at most 99 characters; empty for no window.
     virtual std::string ClassNameOf(WindowId window) = 0;
+
+    // The window's menu bar (GetMenu); 0 for none.
+    virtual MenuId MenuBarOf(WindowId window) = 0;
+
+    // The number of items of the menu; -1 for no menu.
+    virtual int MenuItemCount(MenuId menu) = 0;
+
+    // The text of the menu's item at the position, at most 127 characters; empty when there
+    // is none.
+    virtual std::string MenuItemText(MenuId menu, int position) = 0;
+
+    // The submenu that the item at the position opens; 0 for none.
+    virtual MenuId SubMenuAt(MenuId menu, int position) = 0;
+
+    // The command identifier of the item at the position; kNoMenuItemId for an item that opens
+    // a submenu and for no item.
+    virtual unsigned MenuItemIdAt(MenuId menu, int position) = 0;
 
     // The size of the primary screen in pixels, as left 0, top 0, right, bottom.
     virtual ScreenRect Screen() = 0;

@@ -43,6 +43,44 @@ std::string Win32Windows::ClassNameOf(WindowId window) {
     return std::string(text, length > 0 ? length : 0);
 }
 
+namespace {
+
+HMENU ToHmenu(MenuId menu) {
+    return reinterpret_cast<HMENU>(menu);
+}
+
+MenuId ToMenuId(HMENU menu) {
+    return reinterpret_cast<MenuId>(menu);
+}
+
+// Menu item texts are read through a buffer of this size.
+constexpr int kMenuTextBuffer = 128;
+
+}  // namespace
+
+MenuId Win32Windows::MenuBarOf(WindowId window) {
+    return ToMenuId(GetMenu(ToHwnd(window)));
+}
+
+int Win32Windows::MenuItemCount(MenuId menu) {
+    return GetMenuItemCount(ToHmenu(menu));
+}
+
+std::string Win32Windows::MenuItemText(MenuId menu, int position) {
+    char text[kMenuTextBuffer] = {};
+    const int length = GetMenuStringA(ToHmenu(menu), static_cast<UINT>(position), text,
+                                      kMenuTextBuffer, MF_BYPOSITION);
+    return std::string(text, length > 0 ? length : 0);
+}
+
+MenuId Win32Windows::SubMenuAt(MenuId menu, int position) {
+    return ToMenuId(GetSubMenu(ToHmenu(menu), position));
+}
+
+unsigned Win32Windows::MenuItemIdAt(MenuId menu, int position) {
+    return GetMenuItemID(ToHmenu(menu), position);
+}
+
 ScreenRect Win32Windows::Screen() {
     return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }

@@ -12,6 +12,11 @@ public:
     WindowId FirstChild(WindowId window) override;
     std::string CaptionOf(WindowId window) override;
     std::string ClassNameOf(WindowId window) override;
+    MenuId MenuBarOf(WindowId window) override;
+    int MenuItemCount(MenuId menu) override;
+    std::string MenuItemText(MenuId menu, int position) override;
+    MenuId SubMenuAt(MenuId menu, int position) override;
+    unsigned MenuItemIdAt(MenuId menu, int position) override;
     ScreenRect Screen() override;
     ScreenRect Bounds(WindowId window) override;
     void MoveTo(WindowId window, int left, int top) override;

@@ -104,6 +104,41 @@ std::string FakeWindows::ClassNameOf(WindowId w) {
     return it == texts.end() ? "" : it->second.className;
 }
 
+MenuId FakeWindows::MenuBarOf(WindowId w) {
+    auto it = menuBars.find(w);
+    return it == menuBars.end() ? 0 : it->second;
+}
+
+int FakeWindows::MenuItemCount(MenuId menu) {
+    auto it = menus.find(menu);
+    return it == menus.end() ? -1 : static_cast<int>(it->second.size());
+}
+
+// The item at the position of the menu, or nothing.
+static const FakeWindows::MenuItem* ItemAt(
+    const std::map<MenuId, std::vector<FakeWindows::MenuItem>>& menus, MenuId menu, int position) {
+    auto it = menus.find(menu);
+    if (it == menus.end() || position < 0 || position >= static_cast<int>(it->second.size())) {
+        return nullptr;
+    }
+    return &it->second[static_cast<size_t>(position)];
+}
+
+std::string FakeWindows::MenuItemText(MenuId menu, int position) {
+    const MenuItem* item = ItemAt(menus, menu, position);
+    return item ? item->text : "";
+}
+
+MenuId FakeWindows::SubMenuAt(MenuId menu, int position) {
+    const MenuItem* item = ItemAt(menus, menu, position);
+    return item ? item->subMenu : 0;
+}
+
+unsigned FakeWindows::MenuItemIdAt(MenuId menu, int position) {
+    const MenuItem* item = ItemAt(menus, menu, position);
+    return item && item->subMenu == 0 ? item->id : kNoMenuItemId;
+}
+
 WindowId FakeWindows::FindTopLevelByClass(const std::string& className) {
     auto it = byClass.find(className);
     return it == byClass.end() ? 0 : it->second;

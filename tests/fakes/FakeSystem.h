@@ -93,6 +93,11 @@ public:
     WindowId FirstChild(WindowId w) override;
     std::string CaptionOf(WindowId w) override;
     std::string ClassNameOf(WindowId w) override;
+    MenuId MenuBarOf(WindowId w) override;
+    int MenuItemCount(MenuId menu) override;
+    std::string MenuItemText(MenuId menu, int position) override;
+    MenuId SubMenuAt(MenuId menu, int position) override;
+    unsigned MenuItemIdAt(MenuId menu, int position) override;
     ScreenRect Screen() override { return screen; }
     ScreenRect Bounds(WindowId w) override { return windows.at(w).bounds; }
     void MoveTo(WindowId w, int left, int top) override;
@@ -106,7 +111,14 @@ public:
     std::map<WindowId, Window> windows;
     ScreenRect screen{0, 0, 1024, 768};
     std::map<std::string, WindowId> byClass;  // top-level windows by class name
-    std::map<WindowId, Texts> texts;          // the windows' captions and class names
+    struct MenuItem {
+        std::string text;
+        unsigned id = 0;     // its command, for an item that opens no submenu
+        MenuId subMenu = 0;  // the submenu it opens
+    };
+    std::map<WindowId, MenuId> menuBars;
+    std::map<MenuId, std::vector<MenuItem>> menus;
+    std::map<WindowId, Texts> texts;  // the windows' captions and class names
     // Each parent's children from the top of the Z order down (0: the top-level windows).
     std::map<WindowId, std::vector<WindowId>> zOrder;
     // What a window's program does when it handles a command (identifier given).
