@@ -104,10 +104,12 @@ int main(int argc, char** argv) {
     }
     const std::string text = MailText(lines);
     std::printf("text: %d lines, %zu bytes\n", lines, text.size());
-    Compare("ReplaceAll CR LF -> one byte", [&] { return LiteralReplaceAll("\r\n", text, "\xff"); },
-            [&] { return ReplaceAll("\r\n", text, "\xff"); });
-    Compare("UnindentPGPMarkers", [&] { return LiteralUnindent(text); },
-            [&] { return UnindentPGPMarkers(text); });
+    Compare(
+        "ReplaceAll CR LF -> one byte", [&] { return LiteralReplaceAll("\r\n", text, "\xff"); },
+        [&] { return ReplaceAll("\r\n", text, "\xff"); });
+    Compare(
+        "UnindentPGPMarkers", [&] { return LiteralUnindent(text); },
+        [&] { return UnindentPGPMarkers(text); });
     ParseScaling();
     return 0;
 }

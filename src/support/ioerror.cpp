@@ -2,11 +2,15 @@
 
 std::string IoErrorText(int systemError) {
     switch (systemError) {
-        case kErrorAccessDenied: return "File access denied";
+        case kErrorAccessDenied:
+            return "File access denied";
         case kErrorHandleDiskFull:
-        case kErrorDiskFull: return "Disk full";
-        case kErrorFileNotFound: return "File not found";
-        default: return "I/O error " + std::to_string(systemError);
+        case kErrorDiskFull:
+            return "Disk full";
+        case kErrorFileNotFound:
+            return "File not found";
+        default:
+            return "I/O error " + std::to_string(systemError);
     }
 }
 

@@ -4,7 +4,9 @@
 
 #include "support/strutil.h"
 
-std::string FakeFiles::Key(const std::string& path) { return LowerAscii(path); }
+std::string FakeFiles::Key(const std::string& path) {
+    return LowerAscii(path);
+}
 
 void FakeFiles::CheckOpen(const std::string& key, bool forWriting) const {
     if (auto it = failOpen_.find(key); it != failOpen_.end()) {
@@ -15,7 +17,9 @@ void FakeFiles::CheckOpen(const std::string& key, bool forWriting) const {
     }
 }
 
-bool FakeFiles::Exists(const std::string& path) { return files_.count(Key(path)) > 0; }
+bool FakeFiles::Exists(const std::string& path) {
+    return files_.count(Key(path)) > 0;
+}
 
 std::string FakeFiles::ReadAll(const std::string& path) {
     const std::string key = Key(path);

@@ -25,7 +25,9 @@ public:
     // Every open of the path fails with the system error number.
     void FailOpen(const std::string& path, int systemError) { failOpen_[Key(path)] = systemError; }
     // Writes to the path fail part-way with the system error number.
-    void FailWrite(const std::string& path, int systemError) { failWrite_[Key(path)] = systemError; }
+    void FailWrite(const std::string& path, int systemError) {
+        failWrite_[Key(path)] = systemError;
+    }
 
     // One line per call that reached the file system: "Overwrite <path> <n>", "Truncate <path>",
     // "Remove <path>", "WriteAll <path> <n>", "Append <path> <n>", "ReadAll <path>".

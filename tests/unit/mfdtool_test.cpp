@@ -90,22 +90,25 @@ TEST_F(MfdToolTest, DecidePrintsStopsAndQuestionsEscaped) {
 
     ASSERT_EQ(Run({"decide", File("read.mfd", "Wtype: 3\r\n\r\nHello\tthere, how are you")}),
               kExitOk);
-    EXPECT_EQ(out_, "stop=The incoming message that starts \"Hello\\tthere, ho\" does not "
-                    "contain any PGP data.\n");
+    EXPECT_EQ(out_,
+              "stop=The incoming message that starts \"Hello\\tthere, ho\" does not "
+              "contain any PGP data.\n");
 
     const std::string posting = File("post.mfd", "Wtype: 2\r\n\r\nTo the list");
     ASSERT_EQ(Run({"decide", "--special", "--option", "0", posting}), kExitOk);
-    EXPECT_EQ(out_, "confirm=You have opted to encrypt a message to a mailing list or "
-                    "newsgroup. This is not usually appropriate conduct. Are you sure you want "
-                    "to do this?\ncommand=-AutoEncrypt\n");
+    EXPECT_EQ(out_,
+              "confirm=You have opted to encrypt a message to a mailing list or "
+              "newsgroup. This is not usually appropriate conduct. Are you sure you want "
+              "to do this?\ncommand=-AutoEncrypt\n");
 }
 
 TEST_F(MfdToolTest, ReadWindowWithKeyFollowsForceKeyRead) {
-    const std::string file = File("key.mfd",
-                                  "Wtype: 8\r\n\r\n-----BEGIN PGP SIGNED MESSAGE-----\r\n"
-                                  "-----BEGIN PGP PUBLIC KEY BLOCK-----\r\n"
-                                  "-----END PGP PUBLIC KEY BLOCK-----\r\n"
-                                  "-----BEGIN PGP SIGNATURE-----\r\n-----END PGP SIGNATURE-----\r\n");
+    const std::string file =
+        File("key.mfd",
+             "Wtype: 8\r\n\r\n-----BEGIN PGP SIGNED MESSAGE-----\r\n"
+             "-----BEGIN PGP PUBLIC KEY BLOCK-----\r\n"
+             "-----END PGP PUBLIC KEY BLOCK-----\r\n"
+             "-----BEGIN PGP SIGNATURE-----\r\n-----END PGP SIGNATURE-----\r\n");
     ASSERT_EQ(Run({"decide", file}), kExitOk);
     EXPECT_EQ(out_, "command=-AutoDecryptVerify\n");
     ASSERT_EQ(Run({"decide", "--special", "--force-key-read", file}), kExitOk);

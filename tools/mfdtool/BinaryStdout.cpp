@@ -6,7 +6,9 @@
 #include <fcntl.h>
 #include <io.h>
 
-void SetBinaryStdout() { _setmode(_fileno(stdout), _O_BINARY); }
+void SetBinaryStdout() {
+    _setmode(_fileno(stdout), _O_BINARY);
+}
 #else
 void SetBinaryStdout() {}
 #endif
