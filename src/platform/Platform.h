@@ -8,6 +8,7 @@ class IClock;
 class IDialogs;
 class IFiles;
 class IProcesses;
+class IProfiles;
 class ISystem;
 class IUserInterface;
 class IVersionInfo;
@@ -24,6 +25,7 @@ struct Platform {
     IProcesses* processes = nullptr;
     IUserInterface* ui = nullptr;
     IVersionInfo* versionInfo = nullptr;
+    IProfiles* profiles = nullptr;
 };
 
 // The services in use.

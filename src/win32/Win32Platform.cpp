@@ -7,6 +7,7 @@
 #include "win32/Win32Dialogs.h"
 #include "win32/Win32Files.h"
 #include "win32/Win32Processes.h"
+#include "win32/Win32Profiles.h"
 #include "win32/Win32System.h"
 #include "win32/Win32UserInterface.h"
 #include "win32/Win32VersionInfo.h"
@@ -23,6 +24,7 @@ void InstallWin32Platform() {
     static Win32Processes processes;
     static Win32UserInterface ui;
     static Win32VersionInfo versionInfo;
-    Os() = Platform{&files,   &clock,     &dialogs,   &application, &system,
-                    &windows, &clipboard, &processes, &ui,          &versionInfo};
+    static Win32Profiles profiles;
+    Os() = Platform{&files,     &clock,     &dialogs, &application, &system,  &windows,
+                    &clipboard, &processes, &ui,      &versionInfo, &profiles};
 }

@@ -7,6 +7,7 @@
 
 #include "core/RunContext.h"
 #include "fakes/FakeFiles.h"
+#include "fakes/FakeProfiles.h"
 #include "fakes/FakeRun.h"
 #include "fakes/FakeServices.h"
 #include "fakes/FakeSystem.h"
@@ -33,6 +34,7 @@ protected:
     FakeProcesses processes;
     FakeUserInterface ui;
     FakeVersionInfo versionInfo;
+    FakeProfiles profiles;
     FakeRunProperties properties;
     FakeRunMailers mailers;
 

@@ -1,0 +1,18 @@
+#pragma once
+// Profile (INI) files: WIN.INI and the program's and drivers' own INI files.
+
+#include <string>
+
+class IProfiles {
+public:
+    virtual ~IProfiles() = default;
+
+    // The value of the key in the section of WIN.INI; defaultValue when either is absent.
+    virtual std::string ReadSystem(const std::string& section, const std::string& key,
+                                   const std::string& defaultValue) = 0;
+
+    // The value of the key in the section of the INI file at path; defaultValue when the file,
+    // the section or the key is absent.
+    virtual std::string ReadPrivate(const std::string& path, const std::string& section,
+                                    const std::string& key, const std::string& defaultValue) = 0;
+};
