@@ -1,0 +1,133 @@
+#include "mailers/MFDDirectory.h"
+
+#include <algorithm>
+
+#include "platform/Files.h"
+#include "platform/Platform.h"
+#include "platform/Profiles.h"
+#include "support/ProgramPaths.h"
+#include "support/ioerror.h"
+#include "support/readastr.h"
+#include "support/strutil.h"
+
+namespace {
+
+const std::string kGap(kEntryGap, ' ');
+
+// The order of the sorted list boxes and of the Active driver list: letter case ignored.
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+    return LowerAscii(a) < LowerAscii(b);
+}
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+    return LowerAscii(a) == LowerAscii(b);
+}
+
+bool Contains(std::string_view text, char c) {
+    return text.find(c) != std::string_view::npos;
+}
+
+// Field n (from 0) of a line split at "!".
+std::string Field(std::string_view line, int n) {
+    std::size_t start = 0;
+    for (int i = 0; i < n; ++i) {
+        start = line.find('!', start);
+        if (start == std::string_view::npos) {
+            return {};
+        }
+        ++start;
+    }
+    return std::string(line.substr(start, line.find('!', start) - start));
+}
+
+std::vector<std::string> ActiveTexts() {
+    const std::string path = Paths().dir + "ActiveMailers.dat";
+    return SplitLines(ReadFileString(path));
+}
+
+// ReadFileString gives "" for a missing file; the library file must be there.
+std::string ReadLibraryFile(const std::string& path) {
+    if (!Os().files->Exists(path)) {
+        throw FileError(kErrorFileNotFound, FileStep::Open, "Cannot open file " + path);
+    }
+    return ReadFileString(path);
+}
+
+bool IsIn(const std::vector<std::string>& texts, const std::string& text) {
+    return std::any_of(texts.begin(), texts.end(),
+                       [&](const std::string& t) { return EqualIgnoringCase(t, text); });
+}
+
+void SortLikeListBox(std::vector<std::string>& texts) {
+    std::stable_sort(texts.begin(), texts.end(), LessIgnoringCase);
+}
+
+}  // namespace
+
+std::string EntryText(const MailerEntry& entry) {
+    return entry.DisplayName + kGap + entry.DriverFile;
+}
+
+std::string DriverFileOf(std::string_view entryText) {
+    const std::size_t gap = entryText.find(kGap);
+    return gap == std::string_view::npos ? std::string()
+                                         : TrimBlanks(entryText.substr(gap + kEntryGap));
+}
+
+std::string DisplayNameOf(std::string_view entryText) {
+    const std::size_t gap = entryText.find(kGap);
+    return gap == std::string_view::npos ? std::string() : std::string(entryText.substr(0, gap));
+}
+
+MailerEntry ParseLibraryLine(std::string_view line) {
+    return {Field(line, 0), Field(line, 1), Field(line, 2)};
+}
+
+bool IsExclusive(const MailerEntry& entry) {
+    return Contains(entry.Flags, '0');
+}
+
+bool IsOffered(const MailerEntry& entry, const std::string& directory) {
+    return !Contains(entry.Flags, '5') && !Contains(entry.Flags, '-') &&
+           Os().files->Exists(directory + "\\" + entry.DriverFile);
+}
+
+MailerLibrary& Mailers() {
+    static MailerLibrary mailers;
+    return mailers;
+}
+
+void LoadMailerLibrary() {
+    MailerLibrary& m = Mailers();
+    m.directory = Os().profiles->ReadSystem("Mail Form Drivers", "Path", "");
+    const std::vector<std::string> activeTexts = ActiveTexts();
+    m.exclusiveDrivers.clear();
+    m.library.clear();
+    m.active.clear();
+    for (const std::string& line : SplitLines(ReadLibraryFile(m.directory + "\\SELECTG.DAT"))) {
+        const MailerEntry entry = ParseLibraryLine(line);
+        if (IsExclusive(entry)) {
+            m.exclusiveDrivers.push_back(entry.DriverFile);
+        }
+        if (IsOffered(entry, m.directory)) {
+            const std::string text = EntryText(entry);
+            (IsIn(activeTexts, text) ? m.active : m.library).push_back(text);
+        }
+    }
+    SortLikeListBox(m.library);
+    SortLikeListBox(m.active);
+    BuildActiveDriverList();
+}
+
+void BuildActiveDriverList() {
+    MailerLibrary& m = Mailers();
+    m.activeDrivers.clear();
+    for (const std::string& text : m.active) {
+        const std::string driver = DriverFileOf(text);
+        const auto at = std::lower_bound(m.activeDrivers.begin(), m.activeDrivers.end(), driver,
+                                         LessIgnoringCase);
+        if (at == m.activeDrivers.end() || !EqualIgnoringCase(*at, driver)) {
+            m.activeDrivers.insert(at, driver);
+        }
+    }
+}

@@ -1,0 +1,62 @@
+#pragma once
+// The mailer library: the mailers whose Mail Form Drivers are installed in the drivers
+// directory named by WIN.INI, which of them the user made active, and the driver lists that
+// detection and driver calls walk.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One line of the library file "SELECTG.DAT".
+struct MailerEntry {
+    std::string DisplayName;
+    std::string Flags;
+    std::string DriverFile;  // relative to the drivers directory
+};
+
+// The blanks between the display name and the driver file of an entry text; they push the
+// file name out of sight in the list boxes.
+constexpr std::size_t kEntryGap = 200;
+
+// The text by which an entry is shown, saved and matched: the display name, kEntryGap blanks,
+// the driver file.
+std::string EntryText(const MailerEntry& entry);
+
+// The text after the first run of kEntryGap blanks, without surrounding blanks and control
+// characters; empty when there is no such run. A display mark in front does not matter.
+std::string DriverFileOf(std::string_view entryText);
+
+// The text before the first run of kEntryGap blanks; empty when there is no such run.
+std::string DisplayNameOf(std::string_view entryText);
+
+// The fields of a library line, separated by "!": name, flags, driver file. Missing fields
+// are empty; later fields are ignored; nothing is trimmed.
+MailerEntry ParseLibraryLine(std::string_view line);
+
+// Its mailer may not share the Active list with another mailer.
+bool IsExclusive(const MailerEntry& entry);
+
+// Shown to the user at all: not withdrawn by its flags, and its driver file is installed in
+// the directory.
+bool IsOffered(const MailerEntry& entry, const std::string& directory);
+
+// The program-wide state of the mailer side; one while the program runs.
+struct MailerLibrary {
+    std::string directory;                      // the drivers directory, without a trailing "\"
+    std::vector<std::string> exclusiveDrivers;  // in library file order
+    std::vector<std::string> library;           // entry texts, sorted as the list box sorts
+    std::vector<std::string> active;            // entry texts, sorted as the list box sorts
+    std::vector<std::string> activeDrivers;     // sorted and unique, letter case ignored
+    std::string currentDriver;                  // the driver every driver call runs
+};
+
+MailerLibrary& Mailers();
+
+// Fills Mailers() at start-up from WIN.INI, "ActiveMailers.dat" and the library file; the
+// current driver is left alone. Throws FileError when the library file is missing or cannot
+// be read.
+void LoadMailerLibrary();
+
+// Rebuilds the Active driver list from the Active entry texts.
+void BuildActiveDriverList();
