@@ -34,8 +34,8 @@ TEST_F(Win32ProfilesTest, PrivateValuesAreReadBackAndMissingKeysGiveTheDefault) 
     EXPECT_EQ(profiles.ReadPrivate(TestDir::File("absent.mfs"), "MFS", "Type", "x"), "x");
 }
 
-// Values are cut at the buffer's size rather than lost.
-TEST_F(Win32ProfilesTest, LongValuesKeepTheirStart) {
+// The buffer holds more than a path: a line of text comes back whole.
+TEST_F(Win32ProfilesTest, AValueLongerThanAPathIsReadWhole) {
     const std::string path = TestDir::File("long.ini");
     const std::string line(300, 'a');
     ASSERT_TRUE(WritePrivateProfileStringA("S", "K", line.c_str(), path.c_str()));
