@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/MailerWindows.h"
+
 class IProgressWindow;
 
 // The properties window as a run reads and uses it.
@@ -32,12 +34,6 @@ public:
 
     // Hides the main (properties) window.
     virtual void HideMainWindow() = 0;
-};
-
-// The mailer chooser of one run; closed and released with this object.
-class IMailerChooser {
-public:
-    virtual ~IMailerChooser() = default;
 };
 
 // The mailer side as a run uses it.

@@ -7,6 +7,7 @@ class IClipboard;
 class IClock;
 class IDialogs;
 class IFiles;
+class IMailerWindows;
 class IProcesses;
 class IProfiles;
 class ISystem;
@@ -26,6 +27,7 @@ struct Platform {
     IUserInterface* ui = nullptr;
     IVersionInfo* versionInfo = nullptr;
     IProfiles* profiles = nullptr;
+    IMailerWindows* mailerWindows = nullptr;
 };
 
 // The services in use.

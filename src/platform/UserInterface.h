@@ -3,6 +3,8 @@
 
 #include <memory>
 
+#include "platform/WindowApi.h"
+
 // The progress window of one run ("PGP Running"), placed and shown when created.
 class IProgressWindow {
 public:
@@ -32,4 +34,8 @@ public:
 
     // Lets pending messages be processed (windows repaint, clicks arrive).
     virtual void ProcessMessages() = 0;
+
+    // The program's main window, where searches through the other programs' windows start;
+    // 0 before it exists.
+    virtual WindowId MainWindow() = 0;
 };

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "win32/Hourglass.h"
+#include "win32/WindowHandle.h"
 #include "win32/running.h"
 
 std::unique_ptr<IProgressWindow> Win32UserInterface::ShowRunningWindow(int left, int top) {
@@ -32,4 +33,8 @@ void Win32UserInterface::ProcessMessages() {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+}
+
+WindowId Win32UserInterface::MainWindow() {
+    return ToWindowId(mainWindow_);
 }

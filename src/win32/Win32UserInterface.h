@@ -2,6 +2,8 @@
 // The program's own user interface as the core drives it: the progress window, the
 // cursor and the message queue.
 
+#include <windows.h>
+
 #include "platform/UserInterface.h"
 
 class Win32UserInterface : public IUserInterface {
@@ -10,4 +12,11 @@ public:
     ScreenPoint CursorPos() override;
     void SetHourglass(bool on) override;
     void ProcessMessages() override;
+    WindowId MainWindow() override;
+
+    // Names the program's main window once it exists; one for the whole program.
+    static void SetMainWindow(HWND window) { mainWindow_ = window; }
+
+private:
+    static inline HWND mainWindow_ = nullptr;
 };

@@ -7,6 +7,7 @@
 
 #include "core/RunContext.h"
 #include "fakes/FakeFiles.h"
+#include "fakes/FakeMailerWindows.h"
 #include "fakes/FakeProfiles.h"
 #include "fakes/FakeRun.h"
 #include "fakes/FakeServices.h"
@@ -35,6 +36,7 @@ protected:
     FakeUserInterface ui;
     FakeVersionInfo versionInfo;
     FakeProfiles profiles;
+    FakeMailerWindows mailerWindows;
     FakeRunProperties properties;
     FakeRunMailers mailers;
 

@@ -2,25 +2,12 @@
 
 #include "platform/UserInterface.h"
 
-namespace {
-
-class FakeChooser : public IMailerChooser {
-public:
-    explicit FakeChooser(int& open) : open_(open) { ++open_; }
-    ~FakeChooser() override { --open_; }
-
-private:
-    int& open_;
-};
-
-}  // namespace
-
 std::unique_ptr<IMailerChooser> FakeRunMailers::CreateChooser() {
-    return std::make_unique<FakeChooser>(openChoosers);
+    return choosers.CreateChooser();
 }
 
 bool FakeRunMailers::FindRunningMailer(IMailerChooser& /*chooser*/, IProgressWindow* progress) {
-    if (openChoosers > 0) {
+    if (choosers.openChoosers > 0) {
         ++searchesWithOpenChooser;
     }
     if (progress != nullptr) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/RunContext.h"
+#include "fakes/FakeMailerWindows.h"
 
 class FakeRunProperties : public IRunProperties {
 public:
@@ -38,7 +39,7 @@ public:
 
     std::vector<int> detectionPositions{5};
     bool abandon = false;
-    int openChoosers = 0;
+    FakeMailerWindows choosers;
     int searchesWithOpenChooser = 0;
     std::vector<std::string> requests;
     std::function<void(const std::string&)> onCallDriver;

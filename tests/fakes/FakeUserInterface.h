@@ -13,6 +13,7 @@ public:
     ScreenPoint CursorPos() override { return cursor; }
     void SetHourglass(bool on) override { hourglass.push_back(on); }
     void ProcessMessages() override;
+    WindowId MainWindow() override { return mainWindow; }
 
     ScreenPoint cursor{500, 400};
     std::vector<ScreenPoint> windowsShownAt;
@@ -20,5 +21,6 @@ public:
     int openWindows = 0;
     std::vector<bool> hourglass;  // true: hourglass, false: default
     int processed = 0;
+    WindowId mainWindow = 0;
     std::function<void()> onProcessMessages;  // what arrives while messages are processed
 };

@@ -98,7 +98,7 @@ protected:
     void ExpectCleanEnd() {
         EXPECT_EQ(Checkpoint, 5599);
         EXPECT_EQ(ui.openWindows, 0);
-        EXPECT_EQ(mailers.openChoosers, 0);
+        EXPECT_EQ(mailers.choosers.openChoosers, 0);
         ASSERT_FALSE(ui.hourglass.empty());
         EXPECT_TRUE(ui.hourglass.front());
         EXPECT_FALSE(ui.hourglass.back());
@@ -616,7 +616,7 @@ TEST_F(MainPGPRun, AnUnexpectedErrorIsReportedAfterTheCleanUpAndLaterRunsStillSt
     ASSERT_EQ(user.shown.size(), 1u);
     EXPECT_EQ(user.shown[0].text, "Error in TfrmProps.5599 with UH Access violation");
     EXPECT_EQ(ui.openWindows, 0);
-    EXPECT_EQ(mailers.openChoosers, 0);
+    EXPECT_EQ(mailers.choosers.openChoosers, 0);
     EXPECT_EQ(ui.hourglass, (std::vector<bool>{true, false}));
     EXPECT_NE(Log().find("MainPGP-End\r\n"), std::string::npos);
 

@@ -1,0 +1,6 @@
+#include "shell/PropsModel.h"
+
+PropsModel& Props() {
+    static PropsModel model;
+    return model;
+}

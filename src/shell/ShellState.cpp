@@ -1,0 +1,6 @@
+#include "shell/ShellState.h"
+
+ShellState& Shell() {
+    static ShellState state;
+    return state;
+}
