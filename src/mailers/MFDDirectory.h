@@ -49,6 +49,7 @@ struct MailerLibrary {
     std::vector<std::string> active;            // entry texts, sorted as the list box sorts
     std::vector<std::string> activeDrivers;     // sorted and unique, letter case ignored
     std::string currentDriver;                  // the driver every driver call runs
+    int chosenRow = 0;                          // the chooser's row last selected
 };
 
 MailerLibrary& Mailers();

@@ -11,6 +11,9 @@ unsigned FakeProcesses::WinExec(const std::string& commandLine, int /*showState*
 ProcessRun FakeProcesses::RunAndWait(const std::string& commandLine, int showState,
                                      std::uint32_t creationFlags) {
     runs.push_back({commandLine, showState, creationFlags});
+    if (onRun) {
+        onRun(commandLine);
+    }
     return runResult;
 }
 

@@ -33,8 +33,9 @@ public:
 
     std::vector<std::string> winExecs;  // command lines started without waiting
     unsigned winExecResult = 33;
-    std::function<void()> onWinExec;  // what the started program does at once
-    std::vector<Run> runs;            // command lines started and waited for
+    std::function<void()> onWinExec;                // what the started program does at once
+    std::vector<Run> runs;                          // command lines started and waited for
+    std::function<void(const std::string&)> onRun;  // what a program waited for does
     ProcessRun runResult{true, 0, 0};
 };
 
