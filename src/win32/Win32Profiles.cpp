@@ -24,3 +24,9 @@ std::string Win32Profiles::ReadPrivate(const std::string& path, const std::strin
         section.c_str(), key.c_str(), defaultValue.c_str(), value, kValueSize, path.c_str());
     return std::string(value, length);
 }
+
+bool Win32Profiles::WritePrivate(const std::string& path, const std::string& section,
+                                 const std::string& key, const std::string& value) {
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()) !=
+           FALSE;
+}

@@ -9,4 +9,6 @@ public:
                            const std::string& defaultValue) override;
     std::string ReadPrivate(const std::string& path, const std::string& section,
                             const std::string& key, const std::string& defaultValue) override;
+    bool WritePrivate(const std::string& path, const std::string& section, const std::string& key,
+                      const std::string& value) override;
 };
