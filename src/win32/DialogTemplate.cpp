@@ -1,9 +1,40 @@
 #include "win32/DialogTemplate.h"
 
+#include <optional>
+
 namespace {
 
 // Where DLGTEMPLATE's cdit, the number of controls, stands among the template's WORDs.
 constexpr std::size_t kCountIndex = 4;
+
+// Disables the thread's enabled top-level windows for as long as it lives.
+class ThreadWindowsDisabled {
+public:
+    ThreadWindowsDisabled() {
+        EnumThreadWindows(GetCurrentThreadId(), DisableEnabled,
+                          reinterpret_cast<LPARAM>(&disabled_));
+    }
+    ~ThreadWindowsDisabled() {
+        for (HWND window : disabled_) {
+            if (IsWindow(window)) {
+                EnableWindow(window, TRUE);
+            }
+        }
+    }
+    ThreadWindowsDisabled(const ThreadWindowsDisabled&) = delete;
+    ThreadWindowsDisabled& operator=(const ThreadWindowsDisabled&) = delete;
+
+private:
+    static BOOL CALLBACK DisableEnabled(HWND window, LPARAM disabled) {
+        if (IsWindowEnabled(window)) {
+            EnableWindow(window, FALSE);
+            reinterpret_cast<std::vector<HWND>*>(disabled)->push_back(window);
+        }
+        return TRUE;
+    }
+
+    std::vector<HWND> disabled_;
+};
 
 }  // namespace
 
@@ -30,6 +61,14 @@ void DialogTemplate::AddControl(WORD controlClass, int id, DWORD style) {
     words_.push_back(0);  // no title
     words_.push_back(0);  // no creation data
     ++words_[kCountIndex];
+}
+
+INT_PTR DialogTemplate::ShowModal(HWND owner, DLGPROC procedure, LPARAM param) const {
+    std::optional<ThreadWindowsDisabled> taskModal;
+    if (!owner) {
+        taskModal.emplace();
+    }
+    return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), Get(), owner, procedure, param);
 }
 
 void DialogTemplate::PushDword(DWORD value) {

@@ -1,11 +1,11 @@
 #include "win32/MessageDialog.h"
 
 #include <algorithm>
-#include <optional>
 #include <utility>
 
-#include "support/error.h"
 #include "win32/ControlIds.h"
+#include "win32/DialogLayout.h"
+#include "win32/DialogProc.h"
 #include "win32/DialogTemplate.h"
 
 namespace {
@@ -84,52 +84,8 @@ SIZE DialogUnits(HWND dialog, int x, int y) {
 }
 
 void Place(HWND control, int left, int top, SIZE size) {
-    SetWindowPos(control, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceControl(control, left, top, size.cx, size.cy);
 }
-
-// Gives the dialog that client size, centred in the screen's work area.
-void SizeAndCentre(HWND dialog, int clientWidth, int clientHeight) {
-    RECT frame{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE)));
-    RECT work{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    SetWindowPos(dialog, nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-// Without an owner the dialog is modal to the whole thread, as a task-modal message box
-// is: the thread's top-level windows are disabled while it is open.
-class ThreadWindowsDisabled {
-public:
-    ThreadWindowsDisabled() {
-        EnumThreadWindows(GetCurrentThreadId(), DisableEnabled,
-                          reinterpret_cast<LPARAM>(&disabled_));
-    }
-    ~ThreadWindowsDisabled() {
-        for (HWND window : disabled_) {
-            if (IsWindow(window)) {
-                EnableWindow(window, TRUE);
-            }
-        }
-    }
-    ThreadWindowsDisabled(const ThreadWindowsDisabled&) = delete;
-    ThreadWindowsDisabled& operator=(const ThreadWindowsDisabled&) = delete;
-
-private:
-    static BOOL CALLBACK DisableEnabled(HWND window, LPARAM disabled) {
-        if (IsWindowEnabled(window)) {
-            EnableWindow(window, FALSE);
-            reinterpret_cast<std::vector<HWND>*>(disabled)->push_back(window);
-        }
-        return TRUE;
-    }
-
-    std::vector<HWND> disabled_;
-};
 
 }  // namespace
 
@@ -149,29 +105,10 @@ int MessageDialog::ShowModal(HWND owner) {
                           WS_TABSTOP | (buttons_.empty() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
         buttons_.push_back(b.id);
     }
-    std::optional<ThreadWindowsDisabled> taskModal;
-    if (!owner) {
-        taskModal.emplace();
-    }
-    const INT_PTR answer = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), layout.Get(), owner,
-                                                   DialogProc, reinterpret_cast<LPARAM>(this));
+    const INT_PTR answer =
+        layout.ShowModal(owner, ForwardToDialog<MessageDialog>, reinterpret_cast<LPARAM>(this));
     // A dialog that could not be shown counts as dismissed.
     return answer > 0 ? static_cast<int>(answer) : EscapeAnswer();
-}
-
-INT_PTR CALLBACK MessageDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        reinterpret_cast<MessageDialog*>(lParam)->dialog_ = dialog;
-    }
-    auto* self = reinterpret_cast<MessageDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    INT_PTR handled = FALSE;
-    if (self) {
-        RunGuarded("MessageDialog",
-                   [&] { handled = self->HandleMessage(message, wParam, lParam); });
-    }
-    return handled;
 }
 
 INT_PTR MessageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -247,7 +184,8 @@ void MessageDialog::Layout() {
         Place(b, left, rowTop, button);
         left += button.cx + gap.cx;
     }
-    SizeAndCentre(dialog_, clientWidth, rowTop + button.cy + margin.cy);
+    SetClientSize(dialog_, clientWidth, rowTop + button.cy + margin.cy);
+    CentreIn(dialog_, WorkArea());
 }
 
 void MessageDialog::OnCommand(int id, HWND control) {

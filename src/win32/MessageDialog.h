@@ -30,7 +30,10 @@ public:
     int ShowModal(HWND owner);
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Dialog>
+    friend INT_PTR CALLBACK ForwardToDialog(HWND, UINT, WPARAM, LPARAM);
+    static constexpr const char* kClassName = "MessageDialog";
+
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnInitDialog();
     void OnCommand(int id, HWND control);

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "support/AppInfo.h"
-#include "support/ProgramPaths.h"
+#include "win32/HelpFile.h"
 #include "win32/MessageDialog.h"
 
 namespace {
@@ -34,11 +34,6 @@ KindIcon IconOf(MsgDlgType kind) {
 // A custom message has no caption of its own: it goes under the application's.
 std::string DialogCaptionOf(MsgDlgType kind) {
     return kind == MsgDlgType::Custom ? kAppTitle : MsgDlgCaption(kind);
-}
-
-void OpenHelpTopic(HWND dialog, int helpContext) {
-    const std::string helpFile = Paths().dir + kHelpFileName;
-    WinHelpA(dialog, helpFile.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(helpContext));
 }
 
 // Until the application's hidden window exists, messages belong to the window that the
