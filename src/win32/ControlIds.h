@@ -10,3 +10,12 @@ constexpr int kLblMessageText = 101;
 constexpr int kPnlPanel2 = 200;
 constexpr int kImgRunningPicture = 201;
 constexpr int kPbProgressBar1 = 202;
+
+// frmChooseMailer. Its buttons carry the standard ids: btnOk IDOK, btnCancel IDCANCEL (the
+// dialog manager's answers to Enter and Escape) and btnHelp IDHELP.
+constexpr int kLstRunningMailers = 300;
+
+// frmShowScriptInfo.
+constexpr int kTxtText1 = 400;
+constexpr int kImgScriptInfoIcon = 401;
+constexpr int kBtnCommand1 = 402;

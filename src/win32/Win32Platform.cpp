@@ -6,6 +6,7 @@
 #include "win32/Win32Clock.h"
 #include "win32/Win32Dialogs.h"
 #include "win32/Win32Files.h"
+#include "win32/Win32MailerWindows.h"
 #include "win32/Win32Processes.h"
 #include "win32/Win32Profiles.h"
 #include "win32/Win32System.h"
@@ -25,6 +26,7 @@ void InstallWin32Platform() {
     static Win32UserInterface ui;
     static Win32VersionInfo versionInfo;
     static Win32Profiles profiles;
-    Os() = Platform{&files,     &clock,     &dialogs, &application, &system,  &windows,
-                    &clipboard, &processes, &ui,      &versionInfo, &profiles};
+    static Win32MailerWindows mailerWindows;
+    Os() = Platform{&files,     &clock,     &dialogs, &application, &system,   &windows,
+                    &clipboard, &processes, &ui,      &versionInfo, &profiles, &mailerWindows};
 }
