@@ -1,0 +1,137 @@
+#include "app/Startup.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/PGPInvoke.h"
+#include "fakes/FakeOs.h"
+#include "mailers/MFDDirectory.h"
+#include "shell/PropsModel.h"
+#include "shell/ShellState.h"
+#include "support/ProgramPaths.h"
+#include "support/error.h"
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+namespace {
+
+TEST(InstanceNameTest, OnlyAnUpperCaseExeEndingNamesTheInstance) {
+    EXPECT_EQ(InstanceName("Tervane5.EXE"), "Tervane5");
+    EXPECT_EQ(InstanceName("Tervane5.exe"), "");
+    EXPECT_EQ(InstanceName("tervane5"), "");
+}
+
+// The main window's side of creation, as a list of what was asked of it.
+class RecordingWindow : public IMainWindowSteps {
+public:
+    void HideFromTaskbar() override { calls.push_back("HideFromTaskbar"); }
+    void Hide() override { calls.push_back("Hide"); }
+    void ShowPGPToolsButton(bool show) override {
+        calls.push_back(show ? "PGPTools shown" : "PGPTools hidden");
+    }
+    void Refresh() override { calls.push_back("Refresh"); }
+    void ActivateTrayIcons() override { calls.push_back("ActivateTrayIcons"); }
+
+    std::vector<std::string> calls;
+};
+
+constexpr const char* kDrivers = "C:\\Drivers";
+
+class StartupTest : public FakeOs {
+protected:
+    StartupTest() {
+        Mailers() = MailerLibrary{};
+        Shell() = ShellState{};
+        Props() = PropsModel{};
+        profiles.Put(FakeProfiles::kWinIni, "Mail Form Drivers", "Path", kDrivers);
+        files.Put(std::string(kDrivers) + "\\SELECTG.DAT", "Demo!!demo.exe\r\n");
+        files.Put(std::string(kDrivers) + "\\demo.exe", "");
+        system.args = {"C:\\Program Files\\Tervane 5\\Tervane5.EXE", "/s"};
+    }
+
+    RecordingWindow window;
+};
+
+TEST_F(StartupTest, PathsComeFromTheProgramFileAndAStaleInstallerFlagIsRemoved) {
+    system.shortPaths["C:\\Program Files\\Tervane 5\\"] = "C:\\PROGRA~1\\TERVAN~1\\";
+    files.Put("C:\\Program Files\\Tervane 5\\Installer.Flg", "");
+    Paths() = ProgramPaths{};
+    PrepareProgramPaths("C:\\Program Files\\Tervane 5\\Tervane5.EXE");
+    EXPECT_EQ(Paths().dir, "C:\\Program Files\\Tervane 5\\");
+    EXPECT_EQ(Paths().shortDir, "C:\\PROGRA~1\\TERVAN~1\\");
+    EXPECT_FALSE(files.Exists("C:\\Program Files\\Tervane 5\\Installer.Flg"));
+}
+
+TEST_F(StartupTest, TheAllowFlagLetsOneDuplicateStartThrough) {
+    const std::string flag = std::string(kDir) + "AllowDuplicateInstance.Flg";
+    EXPECT_FALSE(MustStepAside(false));
+    EXPECT_TRUE(MustStepAside(true));
+    files.Put(flag, "");
+    EXPECT_FALSE(MustStepAside(true));
+    EXPECT_FALSE(files.Exists(flag));
+    EXPECT_TRUE(MustStepAside(true));
+}
+
+TEST_F(StartupTest, CreationRunsItsStepsInOrderAndEndsHiddenWithTheIcons) {
+    Shell().trayRunning = true;
+    Shell().tickCount = 99;
+    Mailers().chosenRow = 4;
+    PGPBusyHwnd = 7;
+    FormCreate(window);
+    EXPECT_THAT(window.calls, ElementsAre("HideFromTaskbar", "Hide", "PGPTools hidden", "Refresh",
+                                          "Hide", "ActivateTrayIcons"));
+    EXPECT_FALSE(Shell().trayRunning);
+    EXPECT_EQ(Shell().tickCount, 0);
+    EXPECT_EQ(Mailers().chosenRow, 0);
+    EXPECT_EQ(PGPBusyHwnd, 0u);
+    EXPECT_EQ(Paths().exchangeFile, "C:\\PROGRA~1\\TERVAN~1\\tmpmfd.tmp");
+    EXPECT_EQ(Mailers().library.size(), 1u);
+    EXPECT_EQ(Checkpoint, 4409);
+    EXPECT_THAT(user.shown, IsEmpty());
+    const std::string log = Log();
+    const std::size_t command = log.find("Cmd: <C:\\Program Files\\Tervane 5\\Tervane5.EXE/s>");
+    const std::size_t trimmed = log.find("Log trimmed");
+    const std::size_t about = log.find("Mail Form Drivers in: C:\\Drivers");
+    EXPECT_NE(command, std::string::npos);
+    EXPECT_LT(command, trimmed);
+    EXPECT_LT(trimmed, about);
+    EXPECT_NE(about, std::string::npos);
+}
+
+TEST_F(StartupTest, ASilentStartShowsNoTipAndAnOrdinaryOneDoes) {
+    FormCreate(window);
+    EXPECT_TRUE(Shell().silentStart);
+    EXPECT_EQ(tipWindow.openings, 0);
+
+    system.args = {"C:\\Program Files\\Tervane 5\\Tervane5.EXE"};
+    FormCreate(window);
+    EXPECT_FALSE(Shell().silentStart);
+    EXPECT_EQ(tipWindow.openings, 1);
+    // The tip state was stored as the "&Enable" box was checked.
+    EXPECT_EQ(profiles.ReadPrivate("Tervane5.INI", "General", "TipEnabled", ""), "1");
+}
+
+TEST_F(StartupTest, AMissingLibraryIsReportedAndStartUpStillEndsWithTheIcons) {
+    files.Remove(std::string(kDrivers) + "\\SELECTG.DAT");
+    Mailers().active = {"Old" + std::string(200, ' ') + "old.exe"};
+    FormCreate(window);
+    ASSERT_EQ(user.shown.size(), 1u);
+    EXPECT_THAT(user.shown[0].text, HasSubstr("Error in TfrmProps."));
+    EXPECT_THAT(user.shown[0].text, HasSubstr("with UH "));
+    EXPECT_THAT(window.calls, ElementsAre("HideFromTaskbar", "Hide", "PGPTools hidden", "Refresh",
+                                          "Hide", "ActivateTrayIcons"));
+    EXPECT_THAT(Mailers().activeDrivers, IsEmpty());
+    EXPECT_EQ(Checkpoint, 4409);
+}
+
+TEST_F(StartupTest, PGPToolsIsShownWhenPGPsDirectoryHoldsIt) {
+    PGPMainProgramPath.clear();
+    profiles.Put("Tervane5.INI", "PGP", "Mainexe", "C:\\PGP\\PGPtray.exe");
+    files.Put("C:\\PGP\\PGPTools.Exe", "");
+    FormCreate(window);
+    EXPECT_THAT(window.calls, ::testing::Contains("PGPTools shown"));
+}
+
+}  // namespace
