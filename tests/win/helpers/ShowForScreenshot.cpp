@@ -1,9 +1,10 @@
-// Shows one of the program's windows for scripts/screenshots: the progress window, or the
-// message dialog as a run shows it when PGP is still busy. Writes the window's screen
-// rectangle ("left top right bottom") to a file once it is on the screen, and closes the
-// window when a second file appears.
+// Shows one of the program's windows for scripts/screenshots: the progress window, the
+// message dialog as a run shows it when PGP is still busy, the chooser of two running
+// mailers, or the script information window of the demo mailer's script. Writes the window's
+// screen rectangle ("left top right bottom") to a file once it is on the screen, and closes
+// the window when a second file appears.
 //
-//   ShowForScreenshot running|dialog <rectangle file> <stop file>
+//   ShowForScreenshot running|dialog|chooser|scriptinfo <rectangle file> <stop file>
 
 #include <windows.h>
 
@@ -11,7 +12,10 @@
 #include <string>
 #include <thread>
 
+#include "platform/MailerWindows.h"
 #include "win32/Win32Dialogs.h"
+#include "win32/Win32MailerWindows.h"
+#include "win32/Win32Platform.h"
 #include "win32/running.h"
 
 namespace {
@@ -45,11 +49,13 @@ void ShowRunning(const std::string& rectFile, const std::string& stopFile) {
     PumpUntil(stopFile);
 }
 
-// The dialog is modal: a second thread waits for it, reports it and closes it.
-void ShowDialog(const std::string& rectFile, const std::string& stopFile) {
-    std::thread watcher([&] {
+// The dialogs are modal: a second thread waits for the one of that caption, reports it and
+// closes it.
+std::thread WatchDialog(const std::string& caption, const std::string& rectFile,
+                        const std::string& stopFile) {
+    return std::thread([=] {
         HWND dialog = nullptr;
-        while (!(dialog = FindWindowA("#32770", "Warning")) || !IsWindowVisible(dialog)) {
+        while (!(dialog = FindWindowA("#32770", caption.c_str())) || !IsWindowVisible(dialog)) {
             Sleep(20);
         }
         Sleep(300);  // the first paint
@@ -59,11 +65,58 @@ void ShowDialog(const std::string& rectFile, const std::string& stopFile) {
         }
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     });
+}
+
+void ShowDialog(const std::string& rectFile, const std::string& stopFile) {
+    std::thread watcher = WatchDialog("Warning", rectFile, stopFile);
     Win32Dialogs().MessageDlg(
         "A previous run of Tervane 5 appears to be active and a PGP dialog present. We suggest "
         "using alt-TAB to find the relevant PGP dialog\r\n\n"
         "If you use the Ignore button, you may encounter errors",
         MsgDlgType::Warning, {MsgDlgBtn::Cancel, MsgDlgBtn::Ignore}, 0);
+    watcher.join();
+}
+
+std::string ChooserRow(const std::string& shown, const std::string& driverFile) {
+    return shown + std::string(200, ' ') + driverFile;
+}
+
+void ShowChooser(const std::string& rectFile, const std::string& stopFile) {
+    std::thread watcher =
+        WatchDialog("These mailers are running right now - choose one", rectFile, stopFile);
+    const auto chooser = Win32MailerWindows().CreateChooser();
+    chooser->AddRow(
+        ChooserRow("Demo Mail - a small mail program for demonstrations / Demo Mail - Compose",
+                   "DemoMfd.EXE"));
+    chooser->AddRow(
+        ChooserRow("Demo Mail, the demo mail program (script DemoMail.mfs) / Message - Demo Mail",
+                   "DemoMail.mfs"));
+    int chosenRow = 1;
+    chooser->Choose(chosenRow);
+    watcher.join();
+}
+
+// The "Information" lines of the demo mailer's script, then the empty ones up to 100.
+std::string ScriptInformation() {
+    std::string text =
+        "Demo Mail - Mail Form Script\r\n"
+        "\r\n"
+        "Reads and writes the windows of Demo Mail (DemoMail.exe), the small mail\r\n"
+        "program that comes with Tervane 5 for trying it out:\r\n"
+        "  - \"Compose - Demo Mail\": a message being written (To, Cc, Subject, body).\r\n"
+        "    Tervane 5 can put its result back into the body.\r\n"
+        "  - \"Message - Demo Mail\": a received message (From, To, Cc, Subject, body).\r\n";
+    for (int n = 8; n <= 100; ++n) {
+        text += "\r\n";
+    }
+    return text;
+}
+
+void ShowScriptInfo(const std::string& rectFile, const std::string& stopFile) {
+    const std::string caption = "Mail Form Script - C:\\Mail Form Drivers\\DemoMail.mfs";
+    std::thread watcher = WatchDialog(caption, rectFile, stopFile);
+    InstallWin32Platform();  // the window places itself through the platform
+    Win32MailerWindows().ShowScriptInfo(caption, ScriptInformation());
     watcher.join();
 }
 
@@ -78,6 +131,10 @@ int main(int argc, char** argv) {
         ShowRunning(argv[2], argv[3]);
     } else if (subject == "dialog") {
         ShowDialog(argv[2], argv[3]);
+    } else if (subject == "chooser") {
+        ShowChooser(argv[2], argv[3]);
+    } else if (subject == "scriptinfo") {
+        ShowScriptInfo(argv[2], argv[3]);
     } else {
         return 2;
     }
