@@ -34,4 +34,9 @@ public:
 
     // Deletes the file. False when it could not be deleted (also when it was absent).
     virtual bool Remove(const std::string& path) = 0;
+
+    // The name (without its directory) of the first file that matches a pattern whose last
+    // part may hold the wildcards "*" and "?"; hidden, system and read-only files count,
+    // directories do not. Empty when none matches.
+    virtual std::string FindFirst(const std::string& pattern) = 0;
 };

@@ -112,3 +112,21 @@ bool Win32Files::Truncate(const std::string& path) {
 bool Win32Files::Remove(const std::string& path) {
     return DeleteFileA(path.c_str()) != 0;
 }
+
+// FindFirstFileA reports every file whatever its attributes; only directories are passed over.
+std::string Win32Files::FindFirst(const std::string& pattern) {
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return {};
+    }
+    std::string name;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            name = found.cFileName;
+            break;
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return name;
+}

@@ -12,4 +12,5 @@ public:
     bool Overwrite(const std::string& path, std::string_view data) override;
     bool Truncate(const std::string& path) override;
     bool Remove(const std::string& path) override;
+    std::string FindFirst(const std::string& pattern) override;
 };

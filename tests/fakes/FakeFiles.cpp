@@ -1,8 +1,26 @@
 #include "fakes/FakeFiles.h"
 
 #include <stdexcept>
+#include <string_view>
 
 #include "support/strutil.h"
+
+namespace {
+
+// The wildcards of a file pattern: "*" any run of characters, "?" any one.
+bool MatchesMask(std::string_view mask, std::string_view name) {
+    if (mask.empty()) {
+        return name.empty();
+    }
+    if (mask.front() == '*') {
+        return MatchesMask(mask.substr(1), name) ||
+               (!name.empty() && MatchesMask(mask, name.substr(1)));
+    }
+    return !name.empty() && (mask.front() == '?' || mask.front() == name.front()) &&
+           MatchesMask(mask.substr(1), name.substr(1));
+}
+
+}  // namespace
 
 std::string FakeFiles::Key(const std::string& path) {
     return LowerAscii(path);
@@ -37,6 +55,7 @@ void FakeFiles::WriteAll(const std::string& path, std::string_view data) {
     calls.push_back("WriteAll " + path + " " + std::to_string(data.size()));
     CheckOpen(key, true);
     files_[key].clear();
+    names_.emplace(key, path);
     if (auto it = failWrite_.find(key); it != failWrite_.end()) {
         throw FileError(it->second, FileStep::Write);
     }
@@ -51,6 +70,7 @@ void FakeFiles::Append(const std::string& path, std::string_view data) {
         throw FileError(it->second, FileStep::Write);
     }
     files_[key] += data;
+    names_.emplace(key, path);
 }
 
 bool FakeFiles::Overwrite(const std::string& path, std::string_view data) {
@@ -86,11 +106,30 @@ bool FakeFiles::Remove(const std::string& path) {
     if (readOnly_.count(key)) {
         return false;
     }
+    names_.erase(key);
     return files_.erase(key) > 0;
 }
 
 void FakeFiles::Put(const std::string& path, const std::string& content) {
     files_[Key(path)] = content;
+    names_.emplace(Key(path), path);
+}
+
+std::string FakeFiles::FindFirst(const std::string& pattern) {
+    calls.push_back("FindFirst " + pattern);
+    const std::size_t nameStart = pattern.rfind('\\') + 1;  // 0 without a directory
+    const std::string directory = Key(pattern.substr(0, nameStart));
+    const std::string mask = Key(pattern.substr(nameStart));
+    for (const auto& [key, path] : names_) {
+        if (!key.starts_with(directory)) {
+            continue;
+        }
+        const std::string_view name = std::string_view(key).substr(directory.size());
+        if (name.find('\\') == std::string_view::npos && MatchesMask(mask, name)) {
+            return path.substr(directory.size());
+        }
+    }
+    return {};
 }
 
 std::string FakeFiles::Content(const std::string& path) const {

@@ -17,6 +17,8 @@ public:
     bool Overwrite(const std::string& path, std::string_view data) override;
     bool Truncate(const std::string& path) override;
     bool Remove(const std::string& path) override;
+    // Files in the order of their lower-cased paths; names as they were first written.
+    std::string FindFirst(const std::string& pattern) override;
 
     // Test set-up and inspection.
     void Put(const std::string& path, const std::string& content);
@@ -30,7 +32,8 @@ public:
     }
 
     // One line per call that reached the file system: "Overwrite <path> <n>", "Truncate <path>",
-    // "Remove <path>", "WriteAll <path> <n>", "Append <path> <n>", "ReadAll <path>".
+    // "Remove <path>", "WriteAll <path> <n>", "Append <path> <n>", "ReadAll <path>",
+    // "FindFirst <pattern>".
     std::vector<std::string> calls;
     // The data of each Overwrite, in order.
     std::vector<std::string> overwrites;
@@ -40,6 +43,7 @@ private:
     void CheckOpen(const std::string& key, bool forWriting) const;
 
     std::map<std::string, std::string> files_;
+    std::map<std::string, std::string> names_;  // key -> the path as first written
     std::set<std::string> readOnly_;
     std::map<std::string, int> failOpen_;
     std::map<std::string, int> failWrite_;

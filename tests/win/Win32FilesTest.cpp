@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
+#include <utility>
+
 #include "win/TestDir.h"
 #include "win32/UniqueHandle.h"
 
@@ -139,6 +142,32 @@ TEST_F(Win32FilesTest, ReadAllFailsWhileAnotherHandleHasTheFileOpen) {
     }
     other.Close();
     EXPECT_EQ(files.ReadAll(path), "busy");
+}
+
+// Removes a directory that a test made inside the test directory, which empties only files.
+struct MadeDirectory {
+    explicit MadeDirectory(std::string p) : path(std::move(p)) {
+        made = CreateDirectoryA(path.c_str(), nullptr) != 0;
+    }
+    ~MadeDirectory() { RemoveDirectoryA(path.c_str()); }
+    std::string path;
+    bool made = false;
+};
+
+TEST_F(Win32FilesTest, FindFirstSeesHiddenSystemAndReadOnlyFilesButNoDirectories) {
+    const std::string pattern = TestDir::File("PGP*.Hlp");
+    EXPECT_EQ(files.FindFirst(pattern), "");
+    const MadeDirectory directory(TestDir::File("PGP Dir.hlp"));
+    ASSERT_TRUE(directory.made);
+    PutFile(TestDir::File("Readme.hlp"), "");
+    PutFile(TestDir::File("PGP.txt"), "");
+    EXPECT_EQ(files.FindFirst(pattern), "");
+
+    const std::string help = TestDir::File("PGP55.hlp");
+    PutFile(help, "help");
+    ASSERT_TRUE(SetFileAttributesA(
+        help.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(files.FindFirst(pattern), "PGP55.hlp");
 }
 
 }  // namespace

@@ -1,0 +1,23 @@
+#pragma once
+// The user's moves between the Library and the Active list of the properties window: the
+// entry texts live in Mailers(), the selections in Props(). Mailers that share a driver
+// file always move together. Each move needs a selected entry and does nothing without one;
+// the window refreshes its controls after each.
+
+// Moves the selected Library entry's group to the Active list, after the user has agreed
+// to clear the Active list where an exclusive driver demands it, and makes the last entry
+// moved the Active selection. False when nothing moved.
+bool MakeActive();
+
+// Moves the selected Active entry's group back to the Library, without same-driver marks,
+// and makes the last entry moved the Library selection.
+void ReturnToLibrary();
+
+// Returns every Active entry to the Library, keeping the Library selection on the entry
+// that was selected before.
+void ClearActiveList();
+
+// Marks with a leading "=" every other Active entry whose driver file is exactly the
+// selected entry's, and removes the mark from the rest. Entries keep their rows. Without
+// an Active selection the marks stay as they are.
+void MarkSameDriver();
