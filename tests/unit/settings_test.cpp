@@ -216,26 +216,6 @@ TEST_F(SettingsTest, MailingListFileIsReadWithAnyLineEndAndWrittenWithCrLf) {
     EXPECT_EQ(files.Content(DataFile("MailingList.dat")), "");
 }
 
-TEST_F(SettingsTest, SavedValuesAreLoadedBack) {
-    Props().optProcessing = -1;
-    Props().optOutward = kChoiceEncryptAndSign;
-    Props().chkIgnoreWrappedKeys = true;
-    Props().chkForceKeyRead = false;
-    Shell().recentPage = kPageOptions;
-    SaveSettings();
-    EXPECT_EQ(Stored("optProcessing"), "-1");
-    EXPECT_EQ(Stored("chkIgnoreWrappedKeys"), "1");
-    EXPECT_EQ(Stored("chkForceKeyRead"), "0");
-
-    SetUnlikeDefaults();
-    LoadSettings();
-    EXPECT_EQ(Props().optProcessing, -1);
-    EXPECT_EQ(Props().optOutward, kChoiceEncryptAndSign);
-    EXPECT_TRUE(Props().chkIgnoreWrappedKeys);
-    EXPECT_FALSE(Props().chkForceKeyRead);
-    EXPECT_EQ(Shell().recentPage, kPageOptions);
-}
-
 // Only one leading "=" goes: a display name that starts with "=" loses it too.
 TEST_F(SettingsTest, ActiveListIsSavedWithoutSameDriverMarks) {
     Mailers().active = {"=Foo Mail" + kGap + "foo.mfs", "Foo Classic" + kGap + "foo.mfs",
@@ -271,12 +251,14 @@ TEST_F(SettingsTest, LoadReadsAndWritesInItsOrderBetweenItsCheckpoints) {
 }
 
 TEST_F(SettingsTest, SaveWritesInItsOrderBetweenItsCheckpoints) {
+    Props().optProcessing = -1;
     Props().optOutward = kChoiceSign;
+    Props().chkIgnoreWrappedKeys = true;
     SaveSettings();
     EXPECT_THAT(profiles.calls,
-                ElementsAre("1102 write Tervane5.INI [General] optProcessing=0",
+                ElementsAre("1102 write Tervane5.INI [General] optProcessing=-1",
                             "1104 write Tervane5.INI [General] optOutward=1",
-                            "1105 write Tervane5.INI [General] chkIgnoreWrappedKeys=0",
+                            "1105 write Tervane5.INI [General] chkIgnoreWrappedKeys=1",
                             "1105 write Tervane5.INI [General] chkForceKeyRead=0",
                             "1105 write Tervane5.INI [General] RecentPage=2"));
     EXPECT_EQ(Checkpoint, 1199);
