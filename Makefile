@@ -1,7 +1,11 @@
-.PHONY: test setup fuzz bench clean
+.PHONY: test demo setup fuzz bench clean
 
 test: setup
 	scripts/test
+
+# HEADLESS=1 runs the scenario by itself even where there is a display.
+demo: setup
+	HEADLESS=$(HEADLESS) scripts/demo
 
 setup:
 	scripts/setup

@@ -1,28 +1,56 @@
-// The program's entry.
+// The program's entry: one copy at a time, the main window and its creation steps, then
+// the message loop until the program is told to end.
 
 #include <windows.h>
 
-#include "platform/Platform.h"
-#include "platform/System.h"
-#include "support/PathOfF.h"
-#include "support/ProgramPaths.h"
+#include <commctrl.h>
+
+#include <string>
+
+#include "app/Startup.h"
+#include "core/RunContext.h"
+#include "mailers/RunMailers.h"
+#include "support/AppInfo.h"
+#include "support/deblog.h"
 #include "win32/ModulePath.h"
+#include "win32/PreviousInstance.h"
 #include "win32/Win32Platform.h"
+#include "win32/props.h"
 
 namespace {
 
-void SetProgramPaths() {
-    ProgramPaths& paths = Paths();
-    paths.dir = PathOfFile(OwnExecutablePath());
-    paths.shortDir = Os().system->ShortPath(paths.dir);
-    paths.exchangeFile = paths.shortDir + "tmpmfd.tmp";
+std::string FileNameOf(const std::string& path) {
+    return path.substr(path.find_last_of('\\') + 1);
+}
+
+void RunMessageLoop() {
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    const std::string programPath = OwnExecutablePath();
+    TPreviousInstance previousInstance(FileNameOf(programPath));
     InstallWin32Platform();
-    SetProgramPaths();
-    // The application's windows and its message loop come with the application shell.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&controls);
+    PrepareProgramPaths(programPath);
+    if (MustStepAside(previousInstance.PreviousInstance())) {
+        RaiseFirstCopy();
+        return 0;
+    }
+    static RunMailers mailers;
+    Collaborators().mailers = &mailers;
+    {
+        TfrmProps frmProps;
+        FormCreate(frmProps);
+        RunMessageLoop();
+    }
+    WriteDebugLog(std::string("Started ") + kAppTitle);
     return 0;
 }
