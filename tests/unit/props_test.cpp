@@ -16,10 +16,6 @@ using ::testing::IsEmpty;
 
 namespace {
 
-std::string Entry(const std::string& name, const std::string& driver) {
-    return name + std::string(kEntryGap, ' ') + driver;
-}
-
 class PropsTest : public FakeOs {
 protected:
     PropsTest() { Reset(); }
@@ -75,7 +71,10 @@ TEST_F(PropsTest, AnEmptyActiveListHidesThePagesThatNeedAMailerAndAsksToBeShown)
 }
 
 TEST_F(PropsTest, WithActiveMailersThePagesShowAndTheMarksAreSet) {
-    Mailers().active = {Entry("A", "x.exe"), "=" + Entry("B", "y.exe"), Entry("C", "x.exe")};
+    const std::string a = EntryText({"A", "", "x.exe"});
+    const std::string b = EntryText({"B", "", "y.exe"});
+    const std::string c = EntryText({"C", "", "x.exe"});
+    Mailers().active = {a, "=" + b, c};
     props.selectedActive = 2;
     Shell().recentPage = kPageOptions;
     const PropsView view = RefreshPropsWindow();
@@ -83,8 +82,7 @@ TEST_F(PropsTest, WithActiveMailersThePagesShowAndTheMarksAreSet) {
     EXPECT_FALSE(view.noticeShown);
     EXPECT_FALSE(view.showMailerChoice);
     EXPECT_EQ(Shell().recentPage, kPageOptions);
-    EXPECT_THAT(Mailers().active,
-                ElementsAre("=" + Entry("A", "x.exe"), Entry("B", "y.exe"), Entry("C", "x.exe")));
+    EXPECT_THAT(Mailers().active, ElementsAre("=" + a, b, c));
 }
 
 TEST_F(PropsTest, SelectPageCountsAllFivePages) {
