@@ -6,6 +6,7 @@
 #include "win32/DialogLayout.h"
 #include "win32/DialogProc.h"
 #include "win32/DialogTemplate.h"
+#include "win32/Hints.h"
 
 namespace {
 
@@ -28,6 +29,15 @@ struct ButtonText {
 
 constexpr ButtonText kButtonTexts[] = {{IDOK, "&Ok"}, {IDCANCEL, "&Cancel"}, {IDHELP, "&Help"}};
 
+struct ControlHint {
+    int id;
+    const char* hint;
+};
+
+constexpr ControlHint kHints[] = {{kLstRunningMailers, "Choose the one to process"},
+                                  {IDOK, "Confirm the selection"},
+                                  {IDCANCEL, "Abandon processing"}};
+
 }  // namespace
 
 TfrmChooseMailer::TfrmChooseMailer(HelpOpener openHelp) : openHelp_(std::move(openHelp)) {}
@@ -42,7 +52,7 @@ void TfrmChooseMailer::AddRow(const std::string& row) {
 
 std::optional<std::string> TfrmChooseMailer::Choose(int& chosenRow) {
     // A dialog frame and a caption without the system menu: no title-bar buttons.
-    DialogTemplate layout(DS_MODALFRAME | WS_POPUP | WS_CAPTION, L"MS Shell Dlg", 8);
+    DialogTemplate layout(DS_MODALFRAME | WS_POPUP | WS_CAPTION, L"MS Shell Dlg", 8, WS_EX_TOPMOST);
     // Not sorted: the rows keep the order in which the mailers were found. The list shows
     // only what fits, which keeps the driver file behind the blanks out of sight.
     layout.AddControl(DialogTemplate::kListBox, kLstRunningMailers,
@@ -84,13 +94,16 @@ void TfrmChooseMailer::SetTexts() {
     for (const ButtonText& b : kButtonTexts) {
         SetDlgItemTextA(dialog_, b.id, b.text);
     }
+    const HWND hints = CreateHints(dialog_);
+    for (const ControlHint& h : kHints) {
+        AddHint(hints, dialog_, GetDlgItem(dialog_, h.id), h.hint);
+    }
 }
 
 void TfrmChooseMailer::Layout() {
     PlaceControls(dialog_, kControls);
     SetClientSize(dialog_, kClientWidth, kClientHeight);
     CentreIn(dialog_, ScreenArea());
-    SetWindowPos(dialog_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TfrmChooseMailer::FillList(int rowToSelect) {

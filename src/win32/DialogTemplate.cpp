@@ -38,9 +38,10 @@ private:
 
 }  // namespace
 
-DialogTemplate::DialogTemplate(DWORD style, const wchar_t* fontFace, WORD pointSize) {
+DialogTemplate::DialogTemplate(DWORD style, const wchar_t* fontFace, WORD pointSize,
+                               DWORD exStyle) {
     PushDword(style | DS_SETFONT);
-    PushDword(0);                       // extended style
+    PushDword(exStyle);
     words_.push_back(0);                // number of controls, counted by AddControl
     words_.insert(words_.end(), 4, 0);  // x, y, cx, cy
     words_.push_back(0);                // no menu

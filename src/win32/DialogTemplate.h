@@ -9,8 +9,8 @@
 
 class DialogTemplate {
 public:
-    // A dialog of that style in the font of that face and point size.
-    DialogTemplate(DWORD style, const wchar_t* fontFace, WORD pointSize);
+    // A dialog of that style and extended style in the font of that face and point size.
+    DialogTemplate(DWORD style, const wchar_t* fontFace, WORD pointSize, DWORD exStyle = 0);
 
     // The system's predefined control classes.
     static constexpr WORD kButton = 0x0080;

@@ -1,5 +1,6 @@
 #include "win32/ChooseMailer.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -156,6 +157,38 @@ TEST_F(ChooseMailer, IsATopmostDialogCentredOnTheScreenWithItsControlsInPlace) {
             << controls[i].place.left << ',' << controls[i].place.top << ' '
             << controls[i].place.right << ',' << controls[i].place.bottom;
     }
+}
+
+// The hints of the controls, by the tooltip window that the chooser owns.
+std::vector<std::string> HintsOf(HWND chooser, std::initializer_list<int> ids) {
+    HWND hints = nullptr;
+    while ((hints = FindWindowExA(nullptr, hints, TOOLTIPS_CLASSA, nullptr)) != nullptr &&
+           GetWindow(hints, GW_OWNER) != chooser) {
+    }
+    std::vector<std::string> texts;
+    for (int id : ids) {
+        char text[80] = "";
+        TOOLINFOA tool{};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        tool.hwnd = chooser;
+        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(chooser, id));
+        tool.lpszText = text;
+        if (hints) {
+            SendMessageA(hints, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+        }
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+TEST_F(ChooseMailer, HintsTellWhatTheListAndTheButtonsAreFor) {
+    std::vector<std::string> hints;
+    Choose(kRows, [&](HWND chooser) {
+        hints = HintsOf(chooser, {kLstRunningMailers, IDOK, IDCANCEL, IDHELP});
+        Press(chooser, IDCANCEL);
+    });
+    EXPECT_EQ(hints, (std::vector<std::string>{"Choose the one to process", "Confirm the selection",
+                                               "Abandon processing", ""}));
 }
 
 struct Opening {
