@@ -2,21 +2,9 @@
 
 #include <algorithm>
 
-namespace {
+#include "win/ModalDriver.h"
 
-// A shown dialog window of this process. The box is looked for only once it is visible:
-// the system shows it after its controls have their texts.
-HWND FindShownBox() {
-    HWND box = nullptr;
-    while ((box = FindWindowExA(nullptr, box, "#32770", nullptr)) != nullptr) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(box, &process);
-        if (process == GetCurrentProcessId() && IsWindowVisible(box)) {
-            return box;
-        }
-    }
-    return nullptr;
-}
+namespace {
 
 std::vector<HWND> ChildrenOfClass(HWND box, const char* wanted) {
     struct Search {
@@ -105,7 +93,7 @@ std::optional<SeenMessageBox> MessageBoxAnswerer::Seen() {
 void MessageBoxAnswerer::Answer(const std::vector<int>& presses) {
     const ULONGLONG deadline = GetTickCount64() + 20000;
     HWND box = nullptr;
-    while (!(box = FindShownBox()) && GetTickCount64() < deadline) {
+    while (!(box = FindShownDialog(nullptr)) && GetTickCount64() < deadline) {
         Sleep(20);
     }
     if (!box) {

@@ -4,20 +4,6 @@
 
 namespace {
 
-// The dialog is looked for only once it is visible: the system shows it after it has been
-// laid out and filled. A null caption stands for any.
-HWND FindShownDialog(const char* caption) {
-    HWND dialog = nullptr;
-    while ((dialog = FindWindowExA(nullptr, dialog, "#32770", caption)) != nullptr) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(dialog, &process);
-        if (process == GetCurrentProcessId() && IsWindowVisible(dialog)) {
-            return dialog;
-        }
-    }
-    return nullptr;
-}
-
 template <typename Condition>
 bool WaitFor(Condition condition, ULONGLONG milliseconds) {
     const ULONGLONG deadline = GetTickCount64() + milliseconds;
@@ -70,6 +56,20 @@ void ModalDriver::Drive(const std::string& caption, const std::function<void(HWN
         leftOpen_ = true;
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     }
+}
+
+// The dialog is looked for only once it is visible: the system shows it after it has been
+// laid out and filled.
+HWND FindShownDialog(const char* caption) {
+    HWND dialog = nullptr;
+    while ((dialog = FindWindowExA(nullptr, dialog, "#32770", caption)) != nullptr) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(dialog, &process);
+        if (process == GetCurrentProcessId() && IsWindowVisible(dialog)) {
+            return dialog;
+        }
+    }
+    return nullptr;
 }
 
 bool IsShown(HWND dialog) {

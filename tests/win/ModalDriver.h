@@ -29,6 +29,9 @@ private:
     std::thread thread_;
 };
 
+// A shown dialog of this process with that caption (null: any caption); null for none.
+HWND FindShownDialog(const char* caption);
+
 // Whether the dialog is still on the screen.
 bool IsShown(HWND dialog);
 
