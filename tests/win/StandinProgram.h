@@ -20,6 +20,8 @@ public:
     StandinProgram(const StandinProgram&) = delete;
     StandinProgram& operator=(const StandinProgram&) = delete;
 
+    DWORD ProcessId() const { return process_.dwProcessId; }
+
     // The exit code when the program ends within the time limit.
     std::optional<DWORD> WaitForExit(DWORD timeoutMs = 20000);
 

@@ -1,0 +1,124 @@
+#include "win/InstalledProgram.h"
+
+#include <functional>
+#include <stdexcept>
+
+#include "win/BuildTree.h"
+#include "win/PGPTrayStandin.h"
+
+namespace {
+
+constexpr const char* kDriversSection = "Mail Form Drivers";
+constexpr const char* kSettingsFile = "Tervane5.INI";
+
+std::string ProfileDriversPath() {
+    char value[MAX_PATH] = "";
+    GetProfileStringA(kDriversSection, "Path", "", value, sizeof value);
+    return value;
+}
+
+void Copy(const std::string& from, const std::string& name) {
+    if (!CopyFileA(from.c_str(), TestDir::File(name).c_str(), FALSE)) {
+        throw std::runtime_error("cannot copy " + from);
+    }
+}
+
+struct Query {
+    DWORD processId;
+    bool visibleOnly;
+    const char* className;  // null: any
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK Visit(HWND window, LPARAM lParam) {
+    auto& query = *reinterpret_cast<Query*>(lParam);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    char className[256] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (processId == query.processId && (!query.visibleOnly || IsWindowVisible(window)) &&
+        (query.className == nullptr || std::string(className) == query.className)) {
+        query.found.push_back(window);
+    }
+    return TRUE;
+}
+
+std::vector<HWND> WindowsOf(const StandinProgram& program, bool visibleOnly,
+                            const char* className) {
+    Query query{program.ProcessId(), visibleOnly, className, {}};
+    EnumWindows(Visit, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeoutMs) {
+            return condition();
+        }
+        Sleep(50);
+    }
+    return true;
+}
+
+InstalledProgram::InstalledProgram() : savedDriversPath_(ProfileDriversPath()) {
+    Copy(Tervane5Exe(), "Tervane5.exe");
+    Copy(StandinPath("ORV.EXE"), "ORV.EXE");
+    for (const char* driver : {"DemoMfd.EXE", "DemoMail.mfs", "SELECTG.DAT"}) {
+        Copy(StandinPath(std::string("drivers\\") + driver), driver);
+    }
+    PutFile(File("ActiveMailers.dat"),
+            "Demo Mail (program driver)" + std::string(200, ' ') + "DemoMfd.EXE\r\n");
+    std::string directory = TestDir::kPath;
+    directory.pop_back();
+    WriteProfileStringA(kDriversSection, "Path", directory.c_str());
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, kSettingsFile);
+    WritePrivateProfileStringA("PGP", "Mainexe", PGPTrayStandin::File("PGPTray.Exe").c_str(),
+                               kSettingsFile);
+    WritePrivateProfileStringA("General", "TipEnabled", "0", kSettingsFile);
+}
+
+InstalledProgram::~InstalledProgram() {
+    WriteProfileStringA(kDriversSection, "Path",
+                        savedDriversPath_.empty() ? nullptr : savedDriversPath_.c_str());
+    WritePrivateProfileStringA("General", nullptr, nullptr, kSettingsFile);
+    WritePrivateProfileStringA("PGP", nullptr, nullptr, kSettingsFile);
+}
+
+std::unique_ptr<StandinProgram> InstalledProgram::Start(const std::string& arguments) {
+    return std::make_unique<StandinProgram>("\"" + File("Tervane5.exe") + "\" " + arguments);
+}
+
+std::vector<HWND> InstalledProgram::WaitForTrayIcons(const StandinProgram& program,
+                                                     DWORD timeoutMs) {
+    std::vector<HWND> icons;
+    WaitUntil(
+        [&] {
+            icons = WindowsOf(program, false, "TTaskIcon");
+            return icons.size() == 2;
+        },
+        timeoutMs);
+    return icons.size() == 2 ? icons : std::vector<HWND>{};
+}
+
+std::vector<HWND> InstalledProgram::VisibleWindows(const StandinProgram& program) {
+    return WindowsOf(program, true, nullptr);
+}
+
+void InstalledProgram::ClickMainIcon(const std::vector<HWND>& icons, HWND mailerWindow) {
+    SetForegroundWindow(mailerWindow);
+    SetWindowPos(mailerWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    for (HWND icon : icons) {
+        PostMessageA(icon, WM_USER, 0, WM_LBUTTONUP);
+    }
+}
+
+std::string InstalledProgram::DebugLog() {
+    try {
+        return FileContent(File("DebugLog.Txt"));
+    } catch (const std::runtime_error&) {
+        return "";  // not written yet, or being written
+    }
+}
