@@ -41,7 +41,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControlsEx(&controls);
     PrepareProgramPaths(programPath);
     if (MustStepAside(previousInstance.PreviousInstance())) {
-        RaiseFirstCopy();
+        // A copy started under a name without ".EXE" looks for no window.
+        if (!previousInstance.InstanceName().empty()) {
+            RaiseFirstCopy();
+        }
         return 0;
     }
     static RunMailers mailers;
