@@ -1,0 +1,173 @@
+#include "win32/TaskIcon.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "support/error.h"
+
+namespace {
+
+constexpr const char* kClassName = "TTaskIcon";
+
+ATOM RegisterTaskIconClass(WNDPROC procedure) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kClassName;
+    return RegisterClassA(&wc);
+}
+
+// Explorer broadcasts this to every top-level window when it has built a new taskbar
+// (after a crash, say); the icons that were there are gone.
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
+}  // namespace
+
+// A top-level window, not a message-only one: only top-level windows hear the broadcast of
+// "TaskbarCreated".
+TTaskIcon::TTaskIcon() {
+    static const ATOM registered = RegisterTaskIconClass(WindowProc);
+    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, registered ? kClassName : nullptr, "", WS_POPUP, 0,
+                              0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), this);
+    if (!window_) {
+        throw std::runtime_error("Cannot create the tray icon's window");
+    }
+}
+
+TTaskIcon::~TTaskIcon() {
+    SetActive(false);
+    if (icon_) {
+        DestroyIcon(icon_);
+    }
+    DestroyWindow(window_);
+}
+
+// The record of the first version, which every system understands: its tip holds 64 bytes.
+NOTIFYICONDATAA TTaskIcon::Record() const {
+    NOTIFYICONDATAA record{};
+    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    record.hWnd = window_;
+    record.uID = id_;
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record.uCallbackMessage = kCallbackMessage;
+    record.hIcon = icon_;
+    std::copy_n(toolTip_.c_str(), toolTip_.size() + 1, record.szTip);
+    return record;
+}
+
+void TTaskIcon::SetActive(bool active) {
+    if (active == active_) {
+        return;
+    }
+    if (active) {
+        NOTIFYICONDATAA record = Record();
+        if (Shell_NotifyIconA(NIM_ADD, &record)) {
+            added_ = record;
+            active_ = true;
+        }
+    } else if (Shell_NotifyIconA(NIM_DELETE, &added_)) {
+        active_ = false;
+    }
+}
+
+void TTaskIcon::SetIcon(HICON icon) {
+    if (icon == icon_) {
+        return;
+    }
+    if (icon_) {
+        DestroyIcon(icon_);
+    }
+    icon_ = icon ? CopyIcon(icon) : nullptr;
+    Modified();
+}
+
+void TTaskIcon::SetToolTip(const std::string& toolTip) {
+    const std::string cut = toolTip.substr(0, kToolTipLength);
+    if (cut == toolTip_) {
+        return;
+    }
+    toolTip_ = cut;
+    Modified();
+}
+
+void TTaskIcon::SetTaskIconID(UINT id) {
+    if (id == id_) {
+        return;
+    }
+    id_ = id;
+    Modified();
+}
+
+// A failed update leaves the icon as it was; nothing is reported.
+void TTaskIcon::Modified() {
+    if (active_) {
+        NOTIFYICONDATAA record = Record();
+        Shell_NotifyIconA(NIM_MODIFY, &record);
+    }
+}
+
+// The icon is active only if the new taskbar took it.
+void TTaskIcon::Readd() {
+    if (active_) {
+        active_ = false;
+        SetActive(true);
+    }
+}
+
+LRESULT CALLBACK TTaskIcon::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* created =
+            static_cast<TTaskIcon*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        created->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    }
+    auto* self = reinterpret_cast<TTaskIcon*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    LRESULT result = 0;
+    RunGuarded(kClassName, [&] { result = self->HandleMessage(message, wParam, lParam); });
+    return result;
+}
+
+LRESULT TTaskIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kCallbackMessage) {
+        Notify(static_cast<UINT>(wParam), static_cast<UINT>(lParam));
+        return 0;
+    }
+    if (message == TaskbarCreatedMessage()) {
+        Readd();
+        return 0;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void TTaskIcon::Notify(UINT id, UINT mouseMessage) {
+    if (id != id_) {
+        return;
+    }
+    switch (mouseMessage) {
+        case WM_LBUTTONUP:
+            if (OnClick) {
+                OnClick();
+            }
+            break;
+        case WM_LBUTTONDBLCLK:
+            if (OnDblClick) {
+                OnDblClick();
+            }
+            break;
+        case WM_RBUTTONUP:
+            if (OnRightClick) {
+                POINT cursor{};
+                GetCursorPos(&cursor);
+                OnRightClick(cursor.x, cursor.y);
+            }
+            break;
+        default:
+            break;
+    }
+}
