@@ -82,6 +82,7 @@ INT_PTR TfrmChooseMailer::HandleMessage(UINT message, WPARAM wParam, LPARAM /*lP
 
 void TfrmChooseMailer::OnInitDialog() {
     SetTexts();
+    AddHints();
     Layout();
     const int remembered = *chosenRow_;
     FillList(remembered >= 0 && remembered < static_cast<int>(rows_.size()) ? remembered : 0);
@@ -94,6 +95,9 @@ void TfrmChooseMailer::SetTexts() {
     for (const ButtonText& b : kButtonTexts) {
         SetDlgItemTextA(dialog_, b.id, b.text);
     }
+}
+
+void TfrmChooseMailer::AddHints() {
     const HWND hints = CreateHints(dialog_);
     for (const ControlHint& h : kHints) {
         AddHint(hints, dialog_, GetDlgItem(dialog_, h.id), h.hint);

@@ -29,6 +29,7 @@ private:
     void OnInitDialog();
     void OnCommand(int id, int notification);
     void SetTexts();
+    void AddHints();
     void Layout();
     void FillList(int rowToSelect);
     // The row selected in the list; -1 for none.
