@@ -11,6 +11,7 @@ class IMailerWindows;
 class IProcesses;
 class IProfiles;
 class ISystem;
+class ITipWindow;
 class IUserInterface;
 class IVersionInfo;
 class IWindows;
@@ -28,6 +29,7 @@ struct Platform {
     IVersionInfo* versionInfo = nullptr;
     IProfiles* profiles = nullptr;
     IMailerWindows* mailerWindows = nullptr;
+    ITipWindow* tipWindow = nullptr;
 };
 
 // The services in use.

@@ -5,8 +5,9 @@
 #include "support/error.h"
 
 FakeOs::FakeOs() : saved_(Os()), savedRun_(Collaborators()) {
-    Os() = Platform{&files,     &clock,     &user, &application, &system,   &windows,
-                    &clipboard, &processes, &ui,   &versionInfo, &profiles, &mailerWindows};
+    Os() = Platform{&files,    &clock,         &user,      &application, &system,
+                    &windows,  &clipboard,     &processes, &ui,          &versionInfo,
+                    &profiles, &mailerWindows, &tipWindow};
     Collaborators() = RunContext{&properties, &mailers};
     Paths() = ProgramPaths{kDir, "C:\\PROGRA~1\\TERVAN~1\\", "C:\\PROGRA~1\\TERVAN~1\\tmpmfd.tmp"};
     Checkpoint = 0;

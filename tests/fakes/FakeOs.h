@@ -12,6 +12,7 @@
 #include "fakes/FakeRun.h"
 #include "fakes/FakeServices.h"
 #include "fakes/FakeSystem.h"
+#include "fakes/FakeTipWindow.h"
 #include "fakes/FakeUserInterface.h"
 #include "platform/Platform.h"
 
@@ -37,6 +38,7 @@ protected:
     FakeVersionInfo versionInfo;
     FakeProfiles profiles;
     FakeMailerWindows mailerWindows;
+    FakeTipWindow tipWindow;
     FakeRunProperties properties;
     FakeRunMailers mailers;
 
