@@ -19,3 +19,11 @@ constexpr int kLstRunningMailers = 300;
 constexpr int kTxtText1 = 400;
 constexpr int kImgScriptInfoIcon = 401;
 constexpr int kBtnCommand1 = 402;
+
+// frmTips. Its buttons "&Ok" and "&Help" carry the standard ids IDOK and IDHELP.
+constexpr int kImgTipIcon = 500;
+constexpr int kLblTipHeading = 501;
+constexpr int kLblTipText = 502;
+constexpr int kBtnTipNext = 503;
+constexpr int kBtnTipPrevious = 504;
+constexpr int kChkShowTips = 505;

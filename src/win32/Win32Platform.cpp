@@ -10,6 +10,7 @@
 #include "win32/Win32Processes.h"
 #include "win32/Win32Profiles.h"
 #include "win32/Win32System.h"
+#include "win32/Win32TipWindow.h"
 #include "win32/Win32UserInterface.h"
 #include "win32/Win32VersionInfo.h"
 #include "win32/Win32Windows.h"
@@ -27,6 +28,8 @@ void InstallWin32Platform() {
     static Win32VersionInfo versionInfo;
     static Win32Profiles profiles;
     static Win32MailerWindows mailerWindows;
-    Os() = Platform{&files,     &clock,     &dialogs, &application, &system,   &windows,
-                    &clipboard, &processes, &ui,      &versionInfo, &profiles, &mailerWindows};
+    static Win32TipWindow tipWindow;
+    Os() = Platform{&files,    &clock,         &dialogs,   &application, &system,
+                    &windows,  &clipboard,     &processes, &ui,          &versionInfo,
+                    &profiles, &mailerWindows, &tipWindow};
 }
