@@ -1,0 +1,275 @@
+#include "win32/PropsMailerLists.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <utility>
+
+#include "mailers/MFDDirectory.h"
+#include "mailers/MailerDetails.h"
+#include "shell/MailerLists.h"
+#include "shell/PropsModel.h"
+#include "support/error.h"
+#include "win32/ControlIds.h"
+#include "win32/PropsPopupMenu.h"
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+constexpr int kTextIndent = 2;
+
+constexpr PopupItem kLibraryMenu[] = {{kPopDetails, "&Details"}, {kPopMakeActive, "Make &Active"}};
+constexpr PopupItem kActiveMenu[] = {{kPopDetails, "Details"},
+                                     {kPopReturnToLibrary, "&Return to library"}};
+
+int& SelectionOf(int listId) {
+    return listId == kLstLibrary ? Props().selectedLibrary : Props().selectedActive;
+}
+
+const std::vector<std::string>& RowsOf(int listId) {
+    return listId == kLstLibrary ? Mailers().library : Mailers().active;
+}
+
+// The row under the point of the list's client area; -1 over empty space.
+int RowAt(HWND list, POINT at) {
+    const auto hit =
+        static_cast<DWORD>(SendMessageA(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y)));
+    return HIWORD(hit) != 0 ? -1 : LOWORD(hit);
+}
+
+void ShowRows(HWND list, const std::vector<std::string>& rows, std::vector<std::string>& shown) {
+    if (rows != shown) {
+        const LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+        SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+        SendMessageA(list, LB_RESETCONTENT, 0, 0);
+        for (const std::string& row : rows) {
+            SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+        }
+        SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+        SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list, nullptr, TRUE);
+        shown = rows;
+    }
+}
+
+int RowHeight(HWND list) {
+    const HDC dc = GetDC(list);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(list, dc);
+    return metrics.tmHeight + 2;
+}
+
+}  // namespace
+
+PropsMailerLists::PropsMailerLists(HWND window, std::function<void()> refresh)
+    : window_(window),
+      library_(GetDlgItem(window, kLstLibrary)),
+      active_(GetDlgItem(window, kLstActive)),
+      refresh_(std::move(refresh)) {
+    for (const HWND list : {library_, active_}) {
+        SendMessageA(list, LB_SETITEMHEIGHT, 0, RowHeight(list));
+        SetWindowSubclass(list, ListProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    }
+}
+
+void PropsMailerLists::Show() {
+    ShowRows(library_, Mailers().library, shownLibrary_);
+    ShowRows(active_, Mailers().active, shownActive_);
+    SendMessageA(library_, LB_SETCURSEL, static_cast<WPARAM>(Props().selectedLibrary), 0);
+    SendMessageA(active_, LB_SETCURSEL, static_cast<WPARAM>(Props().selectedActive), 0);
+}
+
+void PropsMailerLists::SelectionChanged(int listId) {
+    SelectionOf(listId) =
+        static_cast<int>(SendDlgItemMessageA(window_, listId, LB_GETCURSEL, 0, 0));
+    refresh_();
+}
+
+void PropsMailerLists::DoubleClicked(int listId) {
+    SelectionOf(listId) =
+        static_cast<int>(SendDlgItemMessageA(window_, listId, LB_GETCURSEL, 0, 0));
+    if (SelectionOf(listId) >= 0) {
+        MoveSelected(listId);
+    }
+}
+
+void PropsMailerLists::DrawRow(const DRAWITEMSTRUCT& item) const {
+    if (item.itemID == static_cast<UINT>(-1)) {
+        return;
+    }
+    const HWND list = item.hwndItem;
+    std::string text(static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, item.itemID, 0)),
+                     '\0');
+    SendMessageA(list, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
+    const std::string name = DisplayNameOf(text);
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    SetBkMode(item.hDC, TRANSPARENT);
+    RECT textArea = item.rcItem;
+    textArea.left += kTextIndent;
+    DrawTextA(item.hDC, name.c_str(), static_cast<int>(name.size()), &textArea,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        DrawFocusRect(item.hDC, &item.rcItem);
+    }
+}
+
+LRESULT CALLBACK PropsMailerLists::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR id, DWORD_PTR self) {
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(list, ListProc, id);
+        return DefSubclassProc(list, message, wParam, lParam);
+    }
+    bool handled = false;
+    RunGuarded("TfrmProps", [&] {
+        handled = reinterpret_cast<PropsMailerLists*>(self)->HandleMouse(list, message, lParam);
+    });
+    return handled ? 0 : DefSubclassProc(list, message, wParam, lParam);
+}
+
+// The list box's own handling of the buttons would select the row nearest to the mouse over
+// empty space too; here only a row under the mouse becomes the selection.
+bool PropsMailerLists::HandleMouse(HWND list, UINT message, LPARAM lParam) {
+    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+            ButtonDown(list, message == WM_LBUTTONDOWN, at);
+            return true;
+        case WM_LBUTTONDBLCLK:
+            if (RowAt(list, at) >= 0) {
+                Select(list, RowAt(list, at));
+                DoubleClicked(GetDlgCtrlID(list));
+            }
+            return true;
+        case WM_CONTEXTMENU:
+            OpenMenu(list, at);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void PropsMailerLists::ButtonDown(HWND list, bool leftButton, POINT at) {
+    SetFocus(list);
+    if (list == active_) {
+        refresh_();
+    }
+    const int row = RowAt(list, at);
+    Select(list, row);
+    if (!leftButton) {
+        return;  // the pop-up menu follows when the button is released
+    }
+    POINT screen = at;
+    ClientToScreen(list, &screen);
+    // The refresh lets pending messages through: the button may be up already.
+    const bool held = (GetKeyState(VK_LBUTTON) & 0x8000) != 0;
+    if (row >= 0 && held && DragDetect(list, screen)) {
+        Drag(list);
+        return;
+    }
+    refresh_();
+}
+
+// Follows the mouse with the list captured until the button is released over a list that
+// takes the entry, or anywhere else, or Escape ends the drag.
+void PropsMailerLists::Drag(HWND list) {
+    const HCURSOR accepted = LoadCursorA(nullptr, IDC_ARROW);
+    const HCURSOR refused = LoadCursorA(nullptr, IDC_NO);
+    SetCapture(list);
+    MSG msg;
+    while (GetCapture() == list) {
+        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));  // for the main loop
+            break;
+        }
+        const DWORD position = GetMessagePos();
+        const HWND under = WindowFromPoint({GET_X_LPARAM(position), GET_Y_LPARAM(position)});
+        if (msg.message == WM_MOUSEMOVE) {
+            SetCursor(DropMoves(list, under) != 0 ? accepted : refused);
+        } else if (msg.message == WM_LBUTTONUP) {
+            ReleaseCapture();
+            if (const int moves = DropMoves(list, under)) {
+                MoveSelected(moves);
+            }
+        } else if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+            ReleaseCapture();
+        } else {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
+// The list whose selected entry a drop moves: the Library's onto the Active list or the
+// notice over it, the Active list's onto the Library; 0 for any other drop.
+int PropsMailerLists::DropMoves(HWND from, HWND onto) const {
+    const int target = onto && GetParent(onto) == window_ ? GetDlgCtrlID(onto) : 0;
+    if (from == library_ && (target == kLstActive || target == kLblNoMailers)) {
+        return kLstLibrary;
+    }
+    if (from == active_ && target == kLstLibrary) {
+        return kLstActive;
+    }
+    return 0;
+}
+
+// A menu asked for from the keyboard belongs to the selected entry.
+void PropsMailerLists::OpenMenu(HWND list, POINT screenPoint) {
+    const bool fromKeyboard = screenPoint.x == -1 && screenPoint.y == -1;
+    int row = static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
+    if (fromKeyboard) {
+        RECT rowArea{};
+        SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&rowArea));
+        screenPoint = {rowArea.left, rowArea.bottom};
+        ClientToScreen(list, &screenPoint);
+    } else {
+        POINT client = screenPoint;
+        ScreenToClient(list, &client);
+        row = RowAt(list, client);
+    }
+    if (row < 0) {
+        return;
+    }
+    Select(list, row);
+    const int listId = GetDlgCtrlID(list);
+    const int chosen = listId == kLstLibrary ? TrackPopup(window_, kLibraryMenu, screenPoint)
+                                             : TrackPopup(window_, kActiveMenu, screenPoint);
+    if (chosen == kPopDetails) {
+        ShowDetails(listId);
+    } else if (chosen != 0) {
+        MoveSelected(listId);
+    }
+}
+
+void PropsMailerLists::Select(HWND list, int row) {
+    SelectionOf(GetDlgCtrlID(list)) = row;
+    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+}
+
+// Mailers sharing the selected entry's driver move with it.
+void PropsMailerLists::MoveSelected(int listId) {
+    if (listId == kLstLibrary) {
+        MakeActive();
+    } else {
+        ReturnToLibrary();
+    }
+    refresh_();
+}
+
+void PropsMailerLists::ShowDetails(int listId) {
+    const std::vector<std::string>& rows = RowsOf(listId);
+    const int row = SelectionOf(listId);
+    if (row >= 0 && row < static_cast<int>(rows.size())) {
+        ShowMailerDetails(DriverFileOf(rows[static_cast<std::size_t>(row)]));
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The pages of the properties window: their controls with captions, places and help
+// topics, and the tab control that shows one page at a time. Every control is a child of
+// the window itself, laid over the tab control's page area, so that all notifications reach
+// the window; a page shows its own controls and hides the others.
+
+#include <windows.h>
+
+#include <set>
+#include <vector>
+
+// The help topic of each page; the Special page has none of its own.
+int PageHelpContext(int page);
+
+class PropsPages {
+public:
+    // Creates the tab control in that part of the window's client area and every page's
+    // controls inside its page area, with the font, and the hints of the buttons that have
+    // one. No page is shown yet.
+    PropsPages(HWND window, const RECT& place, HFONT font);
+
+    HWND Tabs() const { return tabs_; }
+
+    // The tabs of the Routine, Special and Options pages are shown only while mailers are
+    // active; Mailer Choice and About always.
+    void ShowMailerTabs(bool shown);
+
+    // Brings the page to the front and selects its tab when it has one.
+    void Show(int page);
+
+    // The page whose tab is selected; -1 for none.
+    int SelectedTabPage() const;
+
+    // Keeps a control hidden whatever page is shown (false), or lets it show with its page
+    // again (true).
+    void Allow(int id, bool allowed);
+
+private:
+    void ShowControls(int page);
+
+    HWND window_;
+    HWND tabs_;
+    std::vector<int> tabPages_;  // the page shown by each tab, by tab position
+    std::set<int> suppressed_;
+    int page_ = -1;
+};

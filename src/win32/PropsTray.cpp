@@ -1,0 +1,97 @@
+#include "win32/PropsTray.h"
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+#include "shell/Tips.h"
+#include "shell/TrayDuties.h"
+#include "win32/ControlIds.h"
+#include "win32/PropsIcons.h"
+#include "win32/PropsPopupMenu.h"
+#include "win32/Win32TipWindow.h"
+
+namespace {
+
+constexpr UINT kTimer1Interval = 6000;
+constexpr int kToolsHelpContext = 1099;
+
+constexpr PopupItem kPopupMenu2[] = {
+    {kPopPrint, "&Print"}, {kPopQuote, "&Quote "}, {kPopSaveToFile, "&Save to file"},
+    {0, nullptr},          {kPopHelp, "&Help"},    {0, nullptr},
+    {kPopExit, "E&xit"},
+};
+
+struct PendingTool {
+    int id;
+    const char* notice;
+};
+
+// The clipboard tools come with a later version; until then the menu says so.
+constexpr PendingTool kPendingTools[] = {
+    {kPopPrint, "Printing the clipboard's text is not available yet."},
+    {kPopQuote, "Quoting the clipboard's text is not available yet."},
+    {kPopSaveToFile, "Saving the clipboard's text to a file is not available yet."},
+};
+
+std::string WindowText(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace
+
+PropsTray::PropsTray(HWND window, std::function<void()> showPropsWindow, HelpOpener openHelp)
+    : window_(window), openHelp_(std::move(openHelp)) {
+    taskIcon1_.SetIcon(ResourceIcon(kProgramIconId));
+    taskIcon1_.SetToolTip("Tervane 5");
+    taskIcon1_.OnClick = TaskIcon1Click;
+    taskIcon1_.OnRightClick = [show = std::move(showPropsWindow)](int, int) { show(); };
+    taskIcon2_.SetIcon(ResourceIcon(kToolsIconId));
+    taskIcon2_.SetToolTip("Tervane Tools");
+    taskIcon2_.OnRightClick = [this](int x, int y) { TaskIcon2RightClick(x, y); };
+    // The tip window takes the main icon away while it is open.
+    SetMainIconSwitch([this](bool active) { taskIcon1_.SetActive(active); });
+    SetTimer(window_, kTimer1, kTimer1Interval, nullptr);
+}
+
+PropsTray::~PropsTray() {
+    SetMainIconSwitch(nullptr);
+    KillTimer(window_, kTimer1);
+}
+
+void PropsTray::Activate() {
+    taskIcon1_.SetActive(true);
+    taskIcon2_.SetActive(true);
+}
+
+void PropsTray::Timer1Timer() {
+    ::Timer1Timer(ShowTipOfTheDay);
+}
+
+// A multi-line edit reports no change for a text set by the program, so the change is
+// handed on here; the same text again is no change.
+void PropsTray::SetClipboardReceiverText(const std::string& text) {
+    const HWND receiver = GetDlgItem(window_, kTxtClipboardReceiver);
+    if (WindowText(receiver) == text) {
+        return;
+    }
+    SetWindowTextA(receiver, text.c_str());
+    ClipboardReceiverChanged(WindowText(receiver));
+}
+
+// "E&xit" has no action: choosing it only closes the menu.
+void PropsTray::TaskIcon2RightClick(int x, int y) {
+    const int chosen = TrackPopup(taskIcon2_.Handle(), kPopupMenu2, {x, y});
+    const auto pending = std::find_if(std::begin(kPendingTools), std::end(kPendingTools),
+                                      [chosen](const PendingTool& t) { return t.id == chosen; });
+    if (pending != std::end(kPendingTools)) {
+        Os().dialogs->AppMessageBox(pending->notice, MsgDlgType::Information, kMbOk);
+    } else if (chosen == kPopHelp) {
+        openHelp_(window_, kToolsHelpContext);
+    }
+}

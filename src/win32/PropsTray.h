@@ -1,0 +1,44 @@
+#pragma once
+// What the properties window owns besides its pages: the main tray icon TaskIcon1, the
+// tools icon TaskIcon2 with its menu PopupMenu2, Timer1 and the clipboard receiver
+// txtClipboardReceiver.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "win32/HelpFile.h"
+#include "win32/TaskIcon.h"
+
+class PropsTray {
+public:
+    static constexpr UINT_PTR kTimer1 = 1;
+
+    // Makes both icons, still inactive, and starts Timer1 on the window. `showPropsWindow`
+    // is the main icon's right click.
+    PropsTray(HWND window, std::function<void()> showPropsWindow, HelpOpener openHelp);
+    ~PropsTray();
+    PropsTray(const PropsTray&) = delete;
+    PropsTray& operator=(const PropsTray&) = delete;
+
+    // Puts both icons into the notification area.
+    void Activate();
+
+    const TTaskIcon& TaskIcon1() const { return taskIcon1_; }
+    const TTaskIcon& TaskIcon2() const { return taskIcon2_; }
+
+    // The window's WM_TIMER for Timer1.
+    void Timer1Timer();
+
+    // Sets the receiver's text; a change hands the new text to the mailer's driver.
+    void SetClipboardReceiverText(const std::string& text);
+
+private:
+    void TaskIcon2RightClick(int x, int y);
+
+    HWND window_;
+    HelpOpener openHelp_;
+    TTaskIcon taskIcon1_;
+    TTaskIcon taskIcon2_;
+};

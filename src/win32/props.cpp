@@ -1,0 +1,375 @@
+#include "win32/props.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+#include <utility>
+
+#include "platform/Application.h"
+#include "platform/Platform.h"
+#include "shell/PropsModel.h"
+#include "shell/ShellState.h"
+#include "shell/props.h"
+#include "support/error.h"
+#include "support/placefrm.h"
+#include "win32/ControlIds.h"
+#include "win32/PropsIcons.h"
+#include "win32/PropsMailerLists.h"
+#include "win32/PropsPages.h"
+#include "win32/PropsTray.h"
+#include "win32/Win32UserInterface.h"
+#include "win32/WindowHandle.h"
+
+namespace {
+
+constexpr int kClientWidth = 449;
+constexpr int kClientHeight = 332;
+constexpr RECT kTabsPlace{6, 6, 443, 292};
+// Without WS_CLIPCHILDREN: the window's face shows through the tab control's page area,
+// which the control itself leaves unpainted.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTEXTHELP | WS_EX_CONTROLPARENT;
+constexpr COLORREF kNoticeText = RGB(255, 0, 0);
+constexpr COLORREF kNoticeBack = RGB(255, 255, 0);
+
+// The window that sees the thread's key presses first; one at a time.
+TfrmProps* keyWindow = nullptr;
+HHOOK keyHook = nullptr;
+
+ATOM RegisterPropsClass(WNDPROC procedure) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hIcon = ResourceIcon(kProgramIconId);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpszClassName = TfrmProps::kClassName;
+    return RegisterClassA(&wc);
+}
+
+// A hidden tool window: a window it owns gets no taskbar button.
+HWND CreateTaskbarOwner() {
+    return CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+bool IsKeyDown(int key) {
+    return (GetKeyState(key) & 0x8000) != 0;
+}
+
+}  // namespace
+
+TfrmProps::TfrmProps(HelpOpener openHelp)
+    : openHelp_(std::move(openHelp)), noticeBrush_(CreateSolidBrush(kNoticeBack)) {
+    static const ATOM registered = RegisterPropsClass(WindowProc);
+    RECT frame{0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+    window_ = CreateWindowExA(kExStyle, registered ? kClassName : nullptr, "Tervane 5", kStyle,
+                              CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                              frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleA(nullptr),
+                              this);
+    if (!window_) {
+        throw std::runtime_error("Cannot create the properties window");
+    }
+    CreateControls();
+    keyWindow = this;
+    keyHook = SetWindowsHookExA(WH_GETMESSAGE, KeyHook, nullptr, GetCurrentThreadId());
+    Win32UserInterface::SetMainWindow(window_);
+    previousProperties_ = Collaborators().properties;
+    Collaborators().properties = this;
+}
+
+TfrmProps::~TfrmProps() {
+    Collaborators().properties = previousProperties_;
+    Win32UserInterface::SetMainWindow(nullptr);
+    UnhookWindowsHookEx(keyHook);
+    keyWindow = nullptr;
+    if (window_) {
+        DestroyWindow(window_);
+    }
+    if (owner_) {
+        DestroyWindow(owner_);
+    }
+}
+
+void TfrmProps::CreateControls() {
+    const auto font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    pages_ = std::make_unique<PropsPages>(window_, kTabsPlace, font);
+    lists_ = std::make_unique<PropsMailerLists>(window_, [this] { Refresh(); });
+    tray_ = std::make_unique<PropsTray>(
+        window_, [this] { ShowPropsWindow(); }, openHelp_);
+    SendDlgItemMessageA(window_, kImgAboutIcon, STM_SETICON,
+                        reinterpret_cast<WPARAM>(ResourceIcon(kProgramIconId)), 0);
+    ShowModel();
+    pages_->Show(Shell().recentPage);
+}
+
+void TfrmProps::ShowPropsWindow() {
+    PlaceForm(ToWindowId(window_), 0.5, 0.5);
+    ShowWindow(window_, SW_SHOW);
+    FormShow();
+}
+
+void TfrmProps::FormShow() {
+    SelectPage(Shell().recentPage);
+    Refresh();
+    SetForegroundWindow(window_);
+}
+
+void TfrmProps::HideFromTaskbar() {
+    if (!owner_) {
+        owner_ = CreateTaskbarOwner();
+    }
+    SetWindowLongPtrA(window_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner_));
+}
+
+void TfrmProps::Hide() {
+    ShowWindow(window_, SW_HIDE);
+}
+
+void TfrmProps::ShowPGPToolsButton(bool show) {
+    pages_->Allow(kBtnPGPTools, show);
+}
+
+// The rules first (they set the same-driver marks), then the model into the controls.
+void TfrmProps::Refresh() {
+    const PropsView view = RefreshPropsWindow();
+    ShowModel();
+    ApplyView(view);
+}
+
+void TfrmProps::ActivateTrayIcons() {
+    tray_->Activate();
+}
+
+int TfrmProps::ProcessingIndex() {
+    return Props().optProcessing;
+}
+
+int TfrmProps::OutwardIndex() {
+    return Props().optOutward;
+}
+
+bool TfrmProps::ForceKeyRead() {
+    return Props().chkForceKeyRead;
+}
+
+bool TfrmProps::IgnoreWrappedKeys() {
+    return Props().chkIgnoreWrappedKeys;
+}
+
+std::vector<std::string> TfrmProps::MailingListAddresses() {
+    return Props().mailingList;
+}
+
+void TfrmProps::SetClipboardReceiverText(const std::string& text) {
+    tray_->SetClipboardReceiverText(text);
+}
+
+void TfrmProps::HideMainWindow() {
+    Hide();
+}
+
+void TfrmProps::ShowModel() {
+    const PropsModel& props = Props();
+    showingModel_ = true;
+    const auto check = [this](int first, int choice) {
+        for (int i = 0; i < 3; ++i) {
+            CheckDlgButton(window_, first + i, i == choice ? BST_CHECKED : BST_UNCHECKED);
+        }
+    };
+    check(kOptProcessingEncrypt, props.optProcessing);
+    check(kOptOutwardEncrypt, props.optOutward);
+    CheckDlgButton(window_, kChkForceKeyRead, props.chkForceKeyRead ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(window_, kChkIgnoreWrappedKeys,
+                   props.chkIgnoreWrappedKeys ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(window_, kChkTipEnabled, props.chkTipEnabled ? BST_CHECKED : BST_UNCHECKED);
+    ShowAddresses();
+    SetDlgItemTextA(window_, kTxtAbout, props.aboutText.c_str());
+    lists_->Show();
+    showingModel_ = false;
+}
+
+void TfrmProps::ShowAddresses() {
+    const PropsModel& props = Props();
+    char typed[1024] = "";
+    GetDlgItemTextA(window_, kTxtMailingListAddress, typed, sizeof typed);
+    if (props.addressEdit != typed) {
+        SetDlgItemTextA(window_, kTxtMailingListAddress, props.addressEdit.c_str());
+    }
+    if (props.mailingList != shownAddresses_) {
+        SendDlgItemMessageA(window_, kLstMailingListAddress, LB_RESETCONTENT, 0, 0);
+        for (const std::string& address : props.mailingList) {
+            SendDlgItemMessageA(window_, kLstMailingListAddress, LB_ADDSTRING, 0,
+                                reinterpret_cast<LPARAM>(address.c_str()));
+        }
+        shownAddresses_ = props.mailingList;
+    }
+    SendDlgItemMessageA(window_, kLstMailingListAddress, LB_SETCURSEL,
+                        static_cast<WPARAM>(props.selectedAddress), 0);
+}
+
+// With no active mailer the window shows itself on the Mailer Choice page.
+void TfrmProps::ApplyView(const PropsView& view) {
+    EnableWindow(GetDlgItem(window_, kBtnAddAddress), view.addEnabled);
+    EnableWindow(GetDlgItem(window_, kBtnRemoveAddress), view.removeEnabled);
+    pages_->ShowMailerTabs(view.mailerTabsShown);
+    pages_->Allow(kLblNoMailers, view.noticeShown);
+    pages_->Show(Shell().recentPage);
+    if (view.showMailerChoice && !IsWindowVisible(window_)) {
+        ShowPropsWindow();
+    }
+}
+
+void TfrmProps::TabChanged() {
+    const int page = SelectPage(pages_->SelectedTabPage());
+    if (page >= 0) {
+        pages_->Show(page);
+    }
+}
+
+// A control without a topic of its own has its page's; the tabs have the shown page's.
+void TfrmProps::OpenContextHelp(const HELPINFO& help) {
+    int context = static_cast<int>(help.dwContextId);
+    if (context == 0 && help.iCtrlId == kTabPages) {
+        context = PageHelpContext(Shell().recentPage);
+    }
+    if (context != 0) {
+        openHelp_(window_, context);
+    }
+}
+
+LRESULT TfrmProps::ControlColour(HDC dc, HWND control) {
+    if (GetDlgCtrlID(control) == kLblNoMailers) {
+        SetTextColor(dc, kNoticeText);
+        SetBkColor(dc, kNoticeBack);
+        return reinterpret_cast<LRESULT>(noticeBrush_.Get());
+    }
+    // The rest, the read-only About text among them, on the button face.
+    return DefWindowProcA(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(control));
+}
+
+// Visible, a close request is the user's Cancel and is refused; hidden, it comes from the
+// system or another program and ends the program.
+void TfrmProps::FormCloseQuery() {
+    Checkpoint = 91000;
+    const bool visible = IsWindowVisible(window_) != FALSE;
+    if (visible) {
+        btnCancelClick();
+    }
+    Checkpoint = 91010;
+    if (!visible) {
+        Os().application->Terminate();
+        DestroyWindow(window_);
+    }
+}
+
+void TfrmProps::FormDestroy() {
+    Checkpoint = 90000;
+    tray_.reset();  // the icons leave the notification area
+    Checkpoint = 90020;
+    Collaborators().properties = previousProperties_;
+    Checkpoint = 90030;
+}
+
+LRESULT CALLBACK TfrmProps::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* created =
+            static_cast<TfrmProps*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        created->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    }
+    auto* self = reinterpret_cast<TfrmProps*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    LRESULT result = 0;
+    RunGuarded(kClassName, [&] { result = self->HandleMessage(message, wParam, lParam); });
+    if (message == WM_NCDESTROY) {
+        self->window_ = nullptr;  // closed by the user or the system before the object ends
+    }
+    return result;
+}
+
+LRESULT TfrmProps::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (!showingModel_) {
+                OnCommand(LOWORD(wParam), HIWORD(wParam));
+            }
+            return 0;
+        case WM_NOTIFY:
+            if (reinterpret_cast<const NMHDR*>(lParam)->code == TCN_SELCHANGE) {
+                TabChanged();
+            }
+            return 0;
+        case WM_DRAWITEM:
+            if (lists_) {
+                lists_->DrawRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            }
+            return TRUE;
+        case WM_CTLCOLORSTATIC:
+            return ControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_HELP:
+            OpenContextHelp(*reinterpret_cast<const HELPINFO*>(lParam));
+            return TRUE;
+        case DM_GETDEFID:
+            return MAKELRESULT(IDOK, DC_HASDEFID);
+        case WM_TIMER:
+            if (wParam == PropsTray::kTimer1) {
+                tray_->Timer1Timer();
+            }
+            return 0;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+                Hide();  // minimising hides the window instead
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            FormCloseQuery();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;  // the session may end even while the window is shown
+        case WM_ENDSESSION:
+            if (wParam) {
+                Os().application->Terminate();
+            }
+            return 0;
+        case WM_DESTROY:
+            FormDestroy();
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+// Sees every message the thread takes from its queue, before it is dispatched: the window
+// hears of its controls' key presses, and gets the dialog keys (Tab, Enter, Escape,
+// mnemonics). A message it handles is emptied so that the loop passes it over.
+LRESULT CALLBACK TfrmProps::KeyHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && wParam == PM_REMOVE && keyWindow) {
+        MSG& msg = *reinterpret_cast<MSG*>(lParam);
+        if (keyWindow->PreviewKey(msg)) {
+            msg.message = WM_NULL;
+        }
+    }
+    return CallNextHookEx(keyHook, code, wParam, lParam);
+}
+
+bool TfrmProps::PreviewKey(MSG& msg) {
+    if (msg.hwnd != window_ && !IsChild(window_, msg.hwnd)) {
+        return false;
+    }
+    bool handled = false;
+    RunGuarded(kClassName, [&] {
+        if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+            handled = PropsKeyDown(static_cast<int>(msg.wParam), IsKeyDown(VK_CONTROL),
+                                   IsKeyDown(VK_MENU));
+        }
+        handled = handled || IsDialogMessageA(window_, &msg) != FALSE;
+    });
+    return handled;
+}

@@ -1,0 +1,416 @@
+// The properties window on Win32: a real TfrmProps over a small mailer library, its buttons
+// pressed by id, its lists sent the notifications of a user's double-click.
+
+#include <windows.h>
+
+#include <commctrl.h>  // needs windows.h first
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/PGPInvoke.h"
+#include "core/RunContext.h"
+#include "mailers/MFDDirectory.h"
+#include "platform/Application.h"
+#include "shell/PropsModel.h"
+#include "shell/ShellState.h"
+#include "shell/settings.h"
+#include "win/MessageBoxAnswerer.h"
+#include "win/OnWin32.h"
+#include "win32/ControlIds.h"
+#include "win32/PropsTray.h"
+#include "win32/props.h"
+
+namespace {
+
+const std::string kAlpha = EntryText({"Alpha Mail", "", "Alpha.mfs"});
+const std::string kDemo = EntryText({"Demo Mail", "", "DemoMfd.EXE"});
+const std::string kDemoReader = EntryText({"Demo Mail Reader", "", "DemoMfd.EXE"});
+
+class RecordingApplication : public IApplication {
+public:
+    void Terminate() override { terminated = true; }
+    bool Terminating() const override { return terminated; }
+    bool terminated = false;
+};
+
+std::string SettingsFilePath() {
+    char windows[MAX_PATH] = "";
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    return std::string(windows) + "\\" + kSettingsFile;
+}
+
+// Handles the thread's messages, those already waiting at least, until the condition holds
+// or two seconds have passed.
+bool PumpUntil(const std::function<bool()>& condition) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (condition() || std::chrono::steady_clock::now() >= end) {
+            return condition();
+        }
+        Sleep(10);
+    }
+}
+
+std::string TextOf(HWND window) {
+    char text[1024] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::vector<std::string> Rows(HWND list) {
+    std::vector<std::string> rows;
+    const auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        std::string text(static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, row, 0)), '\0');
+        SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+        rows.push_back(text);
+    }
+    return rows;
+}
+
+std::vector<std::string> TabCaptions(HWND tabs) {
+    std::vector<std::string> captions;
+    const auto count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int tab = 0; tab < count; ++tab) {
+        char caption[64] = "";
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption;
+        item.cchTextMax = sizeof caption;
+        SendMessageA(tabs, TCM_GETITEMA, tab, reinterpret_cast<LPARAM>(&item));
+        captions.push_back(caption);
+    }
+    return captions;
+}
+
+class PropsWindowTest : public OnWin32 {
+protected:
+    PropsWindowTest()
+        : savedProps_(Props()),
+          savedShell_(Shell()),
+          savedMailers_(Mailers()),
+          savedCollaborators_(Collaborators()),
+          savedPGPPath_(PGPMainProgramPath),
+          settingsExisted_(GetFileAttributesA(SettingsFilePath().c_str()) !=
+                           INVALID_FILE_ATTRIBUTES),
+          savedSettings_(settingsExisted_ ? FileContent(SettingsFilePath()) : "") {
+        Props() = PropsModel{};
+        Shell() = ShellState{};
+        Mailers() = MailerLibrary{};
+        Mailers().directory = "C:\\Tervane Test\\Sub Dir";
+        Mailers().library = {kAlpha, kDemo, kDemoReader};
+        Os().application = &application;
+        frmProps = std::make_unique<TfrmProps>(
+            [this](HWND, int context) { helpOpened.push_back(context); });
+    }
+    ~PropsWindowTest() override {
+        frmProps.reset();
+        if (settingsExisted_) {
+            PutFile(SettingsFilePath(), savedSettings_);
+        } else {
+            DeleteFileA(SettingsFilePath().c_str());
+        }
+        PGPMainProgramPath = savedPGPPath_;
+        Collaborators() = savedCollaborators_;
+        Mailers() = savedMailers_;
+        Shell() = savedShell_;
+        Props() = savedProps_;
+    }
+
+    HWND Window() const { return frmProps->Handle(); }
+    HWND Item(int id) const { return GetDlgItem(Window(), id); }
+    bool Shown(int id) const { return IsWindowVisible(Item(id)) != FALSE; }
+
+    void Press(int id) { SendMessageA(Item(id), BM_CLICK, 0, 0); }
+
+    // What the list box tells its window on a double-click, with the row selected first.
+    void DoubleClickRow(int listId, int row) {
+        SendMessageA(Item(listId), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        SendMessageA(Window(), WM_COMMAND, MAKEWPARAM(listId, LBN_DBLCLK),
+                     reinterpret_cast<LPARAM>(Item(listId)));
+    }
+
+    void ShowWithDemoActive() {
+        frmProps->ShowPropsWindow();
+        DoubleClickRow(kLstLibrary, 1);
+    }
+
+    RecordingApplication application;
+    std::vector<int> helpOpened;
+    std::unique_ptr<TfrmProps> frmProps;
+
+private:
+    PropsModel savedProps_;
+    ShellState savedShell_;
+    MailerLibrary savedMailers_;
+    RunContext savedCollaborators_;
+    std::string savedPGPPath_;
+    bool settingsExisted_;
+    std::string savedSettings_;
+};
+
+TEST_F(PropsWindowTest, IsAHiddenTopLevelWindowOfItsOwnClassWithTheGivenClientArea) {
+    EXPECT_EQ(FindWindowA(TfrmProps::kClassName, nullptr), Window());
+    EXPECT_EQ(TextOf(Window()), "Tervane 5");
+    EXPECT_FALSE(IsWindowVisible(Window()));
+    RECT client{};
+    GetClientRect(Window(), &client);
+    EXPECT_EQ(client.right, 449);
+    EXPECT_EQ(client.bottom, 332);
+    const auto style = GetWindowLongPtrA(Window(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_TRUE(GetWindowLongPtrA(Window(), GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
+    EXPECT_EQ(Collaborators().properties, frmProps.get());
+}
+
+TEST_F(PropsWindowTest, HiddenFromTheTaskbarByAHiddenOwner) {
+    frmProps->HideFromTaskbar();
+    const HWND owner = GetWindow(Window(), GW_OWNER);
+    ASSERT_NE(owner, nullptr);
+    EXPECT_FALSE(IsWindowVisible(owner));
+    EXPECT_FALSE(GetWindowLongPtrA(Window(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
+}
+
+TEST_F(PropsWindowTest, WithNoActiveMailerRefreshShowsTheMailerChoicePageAndTheNotice) {
+    Shell().recentPage = kPageAbout;
+    frmProps->Refresh();
+    EXPECT_TRUE(IsWindowVisible(Window()));
+    EXPECT_EQ(TabCaptions(Item(kTabPages)), (std::vector<std::string>{"Mailer Choice", "About"}));
+    EXPECT_EQ(SendMessageA(Item(kTabPages), TCM_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(Shell().recentPage, kPageMailerChoice);
+    EXPECT_TRUE(Shown(kLblNoMailers));
+    EXPECT_TRUE(Shown(kLstLibrary));
+    EXPECT_FALSE(Shown(kBtnRunRoutine));
+    EXPECT_EQ(Rows(Item(kLstLibrary)), (std::vector<std::string>{kAlpha, kDemo, kDemoReader}));
+}
+
+TEST_F(PropsWindowTest, DoubleClickOnALibraryEntryMovesItsGroupAndBringsBackTheTabs) {
+    ShowWithDemoActive();
+    EXPECT_EQ(Rows(Item(kLstLibrary)), (std::vector<std::string>{kAlpha}));
+    const std::vector<std::string> active = Rows(Item(kLstActive));
+    ASSERT_EQ(active.size(), 2u);
+    EXPECT_EQ(DriverFileOf(active[0]), "DemoMfd.EXE");
+    EXPECT_EQ(DriverFileOf(active[1]), "DemoMfd.EXE");
+    EXPECT_EQ(
+        TabCaptions(Item(kTabPages)),
+        (std::vector<std::string>{"Routine", "Special", "Mailer Choice", "Options", "About"}));
+    EXPECT_FALSE(Shown(kLblNoMailers));
+    EXPECT_TRUE(Shown(kLstActive));
+    EXPECT_EQ(Mailers().activeDrivers, (std::vector<std::string>{"DemoMfd.EXE"}));
+}
+
+TEST_F(PropsWindowTest, TheActiveSelectionMarksItsPartnerAndAnActiveDoubleClickReturnsBoth) {
+    ShowWithDemoActive();
+    SendMessageA(Item(kLstActive), LB_SETCURSEL, 0, 0);
+    SendMessageA(Window(), WM_COMMAND, MAKEWPARAM(kLstActive, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(Item(kLstActive)));
+    EXPECT_EQ(Rows(Item(kLstActive)), (std::vector<std::string>{kDemo, "=" + kDemoReader}));
+
+    DoubleClickRow(kLstActive, 0);
+    EXPECT_EQ(Rows(Item(kLstLibrary)), (std::vector<std::string>{kAlpha, kDemo, kDemoReader}));
+    EXPECT_TRUE(Rows(Item(kLstActive)).empty());
+    EXPECT_TRUE(Shown(kLblNoMailers));
+    EXPECT_EQ(TabCaptions(Item(kTabPages)).size(), 2u);
+}
+
+// A real double-click reaches the list box itself: over a row it moves the row's group,
+// over the empty space below the rows it changes nothing.
+TEST_F(PropsWindowTest, AMouseDoubleClickMovesOnlyWhenARowIsUnderTheMouse) {
+    frmProps->ShowPropsWindow();
+    const HWND library = Item(kLstLibrary);
+    RECT row{};
+    SendMessageA(library, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row));
+
+    SendMessageA(library, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(row.left + 5, row.bottom + 40));
+    EXPECT_EQ(Rows(library).size(), 3u);
+    EXPECT_TRUE(Mailers().active.empty());
+
+    SendMessageA(library, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(row.left + 5, row.top + 2));
+    EXPECT_EQ(Rows(library), (std::vector<std::string>{kAlpha}));
+    EXPECT_EQ(Rows(Item(kLstActive)).size(), 2u);
+}
+
+TEST_F(PropsWindowTest, OkSavesTheActiveListWithoutMarksAndHides) {
+    ShowWithDemoActive();
+    SendMessageA(Item(kLstActive), LB_SETCURSEL, 0, 0);
+    SendMessageA(Window(), WM_COMMAND, MAKEWPARAM(kLstActive, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(Item(kLstActive)));
+    Press(IDOK);
+    EXPECT_EQ(FileContent(TestDir::File(kActiveMailersFile)),
+              kDemo + "\r\n" + kDemoReader + "\r\n");
+    EXPECT_FALSE(IsWindowVisible(Window()));
+    EXPECT_EQ(Checkpoint, 2345);
+}
+
+TEST_F(PropsWindowTest, CancelReadsTheSavedSettingsBackAndHides) {
+    ShowWithDemoActive();
+    Press(IDOK);
+    frmProps->ShowPropsWindow();
+    Press(kChkIgnoreWrappedKeys);
+    Press(kOptProcessingSign);
+    ASSERT_TRUE(Props().chkIgnoreWrappedKeys);
+    ASSERT_EQ(Props().optProcessing, 1);
+
+    Press(IDCANCEL);
+    EXPECT_FALSE(Props().chkIgnoreWrappedKeys);
+    EXPECT_EQ(Props().optProcessing, 0);
+    EXPECT_EQ(IsDlgButtonChecked(Window(), kChkIgnoreWrappedKeys), BST_UNCHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(Window(), kOptProcessingEncrypt), BST_CHECKED);
+    EXPECT_FALSE(IsWindowVisible(Window()));
+    EXPECT_EQ(Checkpoint, 4411);
+}
+
+TEST_F(PropsWindowTest, AVisibleWindowRefusesACloseRequestButLetsTheSessionEnd) {
+    ShowWithDemoActive();
+    Press(IDOK);
+    frmProps->ShowPropsWindow();
+
+    EXPECT_TRUE(SendMessageA(Window(), WM_QUERYENDSESSION, 0, 0));
+    SendMessageA(Window(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(Window()));
+    EXPECT_FALSE(IsWindowVisible(Window()));
+    EXPECT_FALSE(application.terminated);
+    EXPECT_EQ(Checkpoint, 91010);
+}
+
+TEST_F(PropsWindowTest, AHiddenWindowClosesAndEndsTheProgram) {
+    const HWND window = Window();
+    frmProps->ActivateTrayIcons();
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(application.terminated);
+    EXPECT_EQ(Checkpoint, 90030);
+    EXPECT_EQ(Collaborators().properties, nullptr);
+}
+
+TEST_F(PropsWindowTest, UnloadEndsTheProgramAndMinimisingHides) {
+    frmProps->ShowPropsWindow();
+    SendMessageA(Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_FALSE(IsWindowVisible(Window()));
+    EXPECT_FALSE(IsIconic(Window()));
+    EXPECT_FALSE(application.terminated);
+
+    Press(kBtnUnload);
+    EXPECT_TRUE(application.terminated);
+    EXPECT_EQ(Checkpoint, 99999);
+}
+
+TEST_F(PropsWindowTest, HelpOpensTheTopicOfThePageShown) {
+    ShowWithDemoActive();
+    Press(IDHELP);
+    SendMessageA(Item(kTabPages), TCM_SETCURSEL, 4, 0);
+    NMHDR change{Item(kTabPages), kTabPages, TCN_SELCHANGE};
+    SendMessageA(Window(), WM_NOTIFY, kTabPages, reinterpret_cast<LPARAM>(&change));
+    Press(IDHELP);
+    EXPECT_EQ(helpOpened, (std::vector<int>{4002, 4004}));
+    EXPECT_TRUE(Shown(kTxtAbout));
+    EXPECT_FALSE(Shown(kLstLibrary));
+}
+
+TEST_F(PropsWindowTest, TheAddressEditorAddsWhatIsTypedAndRemovesTheSelection) {
+    ShowWithDemoActive();
+    SendMessageA(Item(kTabPages), TCM_SETCURSEL, 0, 0);
+    EXPECT_FALSE(IsWindowEnabled(Item(kBtnAddAddress)));
+    SetWindowTextA(Item(kTxtMailingListAddress), "   ");
+    EXPECT_FALSE(IsWindowEnabled(Item(kBtnAddAddress)));
+    SetWindowTextA(Item(kTxtMailingListAddress), "list@example.org ");
+    ASSERT_TRUE(IsWindowEnabled(Item(kBtnAddAddress)));
+    Press(kBtnAddAddress);
+    EXPECT_EQ(Rows(Item(kLstMailingListAddress)), (std::vector<std::string>{"list@example.org "}));
+    EXPECT_EQ(TextOf(Item(kTxtMailingListAddress)), "");
+    EXPECT_FALSE(IsWindowEnabled(Item(kBtnRemoveAddress)));
+
+    SendMessageA(Item(kLstMailingListAddress), LB_SETCURSEL, 0, 0);
+    SendMessageA(Window(), WM_COMMAND, MAKEWPARAM(kLstMailingListAddress, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(Item(kLstMailingListAddress)));
+    ASSERT_TRUE(IsWindowEnabled(Item(kBtnRemoveAddress)));
+    Press(kBtnRemoveAddress);
+    EXPECT_TRUE(Rows(Item(kLstMailingListAddress)).empty());
+    EXPECT_EQ(TextOf(Item(kTxtMailingListAddress)), "list@example.org ");
+}
+
+// The keys reach the window before its controls: the key state says Ctrl and Alt are held.
+TEST_F(PropsWindowTest, CtrlAltAAsksWhetherToFlipTheSuperDebugFlag) {
+    ShowWithDemoActive();
+    struct Case {
+        int answer;
+        bool flagAfter;
+        const char* question;
+    };
+    const Case cases[] = {{IDYES, true, "Super debug status is: OFF. Change?"},
+                          {IDNO, true, "Super debug status is: ON. Change?"},
+                          {IDYES, false, "Super debug status is: ON. Change?"}};
+    BYTE keys[256] = {};
+    keys[VK_CONTROL] = keys[VK_MENU] = 0x80;
+    for (const Case& c : cases) {
+        SetKeyboardState(keys);
+        MessageBoxAnswerer answerer({c.answer});
+        PostMessageA(Item(IDOK), WM_KEYDOWN, 'A', 0);
+        PumpUntil([&] { return Shell().superDebug == c.flagAfter; });
+        const auto seen = answerer.Seen();
+        ASSERT_TRUE(seen.has_value());
+        EXPECT_EQ(seen->text, c.question);
+        EXPECT_EQ(Shell().superDebug, c.flagAfter);
+    }
+    BYTE released[256] = {};
+    SetKeyboardState(released);
+}
+
+TEST_F(PropsWindowTest, TheTrayIconsCarryTheirTipsAndTheMainOnesRightClickShowsTheWindow) {
+    frmProps->ActivateTrayIcons();
+    EXPECT_TRUE(frmProps->Tray().TaskIcon1().Active());
+    EXPECT_TRUE(frmProps->Tray().TaskIcon2().Active());
+    EXPECT_EQ(frmProps->Tray().TaskIcon1().ToolTip(), "Tervane 5");
+    EXPECT_EQ(frmProps->Tray().TaskIcon2().ToolTip(), "Tervane Tools");
+
+    SendMessageA(frmProps->Tray().TaskIcon1().Handle(), TTaskIcon::kCallbackMessage, 0,
+                 WM_RBUTTONUP);
+    EXPECT_TRUE(IsWindowVisible(Window()));
+    EXPECT_TRUE(Shown(kLstLibrary));
+}
+
+TEST_F(PropsWindowTest, TheToolsMenuSaysTheClipboardToolsAreNotThereYet) {
+    frmProps->ActivateTrayIcons();
+    MessageBoxAnswerer answerer({IDOK});
+    // The menu opens at the cursor; Down and Enter choose its first item, "&Print".
+    std::atomic<bool> chosen = false;
+    std::thread chooser([&chosen] {
+        HWND menu = nullptr;
+        for (int i = 0; i < 200 && !(menu = FindWindowA("#32768", nullptr)); ++i) {
+            Sleep(10);
+        }
+        PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+        chosen = true;
+    });
+    PostMessageA(frmProps->Tray().TaskIcon2().Handle(), TTaskIcon::kCallbackMessage, 0,
+                 WM_RBUTTONUP);
+    PumpUntil([&] { return chosen && !FindWindowA("#32768", nullptr); });
+    chooser.join();
+    const std::optional<SeenMessageBox> seen = answerer.Seen();
+    ASSERT_TRUE(seen.has_value());
+    EXPECT_EQ(seen->text, "Printing the clipboard's text is not available yet.");
+}
+
+TEST_F(PropsWindowTest, TheReceiverIgnoresTheTextItHoldsAlready) {
+    Checkpoint = 1;
+    frmProps->SetClipboardReceiverText("");
+    EXPECT_EQ(Checkpoint, 1);
+    EXPECT_EQ(TextOf(Item(kTxtClipboardReceiver)), "");
+}
+
+}  // namespace
