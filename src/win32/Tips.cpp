@@ -8,6 +8,7 @@
 #include "win32/DialogLayout.h"
 #include "win32/DialogProc.h"
 #include "win32/DialogTemplate.h"
+#include "win32/PropsIcons.h"
 
 namespace {
 
@@ -41,20 +42,6 @@ HFONT CreateHeadingFont() {
     return CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_SWISS, "MS Shell Dlg");
-}
-
-BOOL CALLBACK TakeFirstIcon(HMODULE module, LPCSTR /*type*/, LPSTR name, LONG_PTR icon) {
-    *reinterpret_cast<HICON*>(icon) = LoadIconA(module, name);
-    return FALSE;  // the first one is the program's
-}
-
-// The program's icon is the first icon of its executable, as the shell shows it; a build
-// without one shows the system's application icon.
-HICON ProgramIcon() {
-    const HMODULE module = GetModuleHandleA(nullptr);
-    HICON icon = nullptr;
-    EnumResourceNamesA(module, RT_GROUP_ICON, TakeFirstIcon, reinterpret_cast<LONG_PTR>(&icon));
-    return icon ? icon : LoadIconA(nullptr, IDI_APPLICATION);
 }
 
 }  // namespace
@@ -109,8 +96,8 @@ void TfrmTips::SetTexts() {
     }
     SendDlgItemMessageA(dialog_, kLblTipHeading, WM_SETFONT,
                         reinterpret_cast<WPARAM>(headingFont_.Get()), FALSE);
-    SendDlgItemMessageA(dialog_, kImgTipIcon, STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon()),
-                        0);
+    SendDlgItemMessageA(dialog_, kImgTipIcon, STM_SETICON,
+                        reinterpret_cast<WPARAM>(ResourceIcon(kProgramIconId)), 0);
 }
 
 void TfrmTips::Layout() {
