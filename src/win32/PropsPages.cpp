@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string_view>
 
 #include "shell/PropsModel.h"
 #include "win32/ControlIds.h"
@@ -121,6 +122,41 @@ constexpr ControlSpec kControls[] = {
     {kTxtClipboardReceiver, "EDIT", "", ES_MULTILINE, 0, kNoPage, 0, 0, 0, 0, 0, nullptr},
 };
 
+const ControlSpec* SpecOf(int id) {
+    const auto at = std::find_if(std::begin(kControls), std::end(kControls),
+                                 [id](const ControlSpec& c) { return c.id == id; });
+    return at == std::end(kControls) ? nullptr : at;
+}
+
+HWND CreateTabs(HWND window, const RECT& place, HFONT font) {
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_TAB_CLASSES};
+    InitCommonControlsEx(&classes);
+    // The pages' controls lie over the tab control, which must not paint over them.
+    const HWND tabs = CreateWindowExA(
+        0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | WS_GROUP,
+        place.left, place.top, place.right - place.left, place.bottom - place.top, window,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTabPages)), GetModuleHandleA(nullptr),
+        nullptr);
+    SendMessageA(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return tabs;
+}
+
+// The tab control painted into a bitmap of its size.
+HBITMAP PaintTabs(HWND tabs) {
+    RECT all{};
+    GetClientRect(tabs, &all);
+    const HDC screen = GetDC(tabs);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, all.right, all.bottom);
+    ReleaseDC(tabs, screen);
+    const HGDIOBJ old = SelectObject(dc, bitmap);
+    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+    SendMessageA(tabs, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return bitmap;
+}
+
 // The tab control's page area in the window's client area.
 POINT PageOrigin(HWND tabs) {
     RECT area{};
@@ -153,16 +189,11 @@ int PageHelpContext(int page) {
                : 0;
 }
 
-PropsPages::PropsPages(HWND window, const RECT& place, HFONT font) : window_(window) {
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_TAB_CLASSES};
-    InitCommonControlsEx(&classes);
-    // The pages' controls lie over the tab control, which must not paint over them.
-    tabs_ = CreateWindowExA(
-        0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | WS_GROUP,
-        place.left, place.top, place.right - place.left, place.bottom - place.top, window,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTabPages)), GetModuleHandleA(nullptr),
-        nullptr);
-    SendMessageA(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+PropsPages::PropsPages(HWND window, const RECT& place, HFONT font)
+    : window_(window),
+      tabs_(CreateTabs(window, place, font)),
+      pageBitmap_(PaintTabs(tabs_)),
+      pageBrush_(CreatePatternBrush(pageBitmap_.Get())) {
     ShowMailerTabs(true);  // the tabs' height sets the page area
     const POINT origin = PageOrigin(tabs_);
     const HWND hints = CreateHints(window);
@@ -218,6 +249,30 @@ void PropsPages::Allow(int id, bool allowed) {
         suppressed_.insert(id);
     }
     ShowControls(page_);
+}
+
+HBRUSH PropsPages::PageBackground(HWND control, HDC dc) const {
+    const ControlSpec* spec = SpecOf(GetDlgCtrlID(control));
+    const bool plain =
+        spec && spec->page >= 0 &&
+        (std::string_view(spec->className) == "BUTTON" ||
+         (std::string_view(spec->className) == "STATIC" && spec->id != kLblNoMailers));
+    if (!plain) {
+        return nullptr;
+    }
+    POINT corner{0, 0};
+    MapWindowPoints(control, tabs_, &corner, 1);
+    SetBrushOrgEx(dc, -corner.x, -corner.y, nullptr);
+    SetBkMode(dc, TRANSPARENT);
+    return pageBrush_.Get();
+}
+
+void PropsPages::PaintUnderTabs(HDC dc) const {
+    RECT place{};
+    GetWindowRect(tabs_, &place);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&place), 2);
+    SetBrushOrgEx(dc, place.left, place.top, nullptr);
+    FillRect(dc, &place, pageBrush_.Get());
 }
 
 void PropsPages::ShowControls(int page) {

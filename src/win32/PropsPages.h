@@ -9,6 +9,8 @@
 #include <set>
 #include <vector>
 
+#include "win32/GdiObject.h"
+
 // The help topic of each page; the Special page has none of its own.
 int PageHelpContext(int page);
 
@@ -35,11 +37,22 @@ public:
     // again (true).
     void Allow(int id, bool allowed);
 
+    // The background of a label, check box, choice or frame on a page: the page area's own,
+    // so that it does not stand out where the tab control paints that area differently from
+    // the window. Null for the other controls.
+    HBRUSH PageBackground(HWND control, HDC dc) const;
+
+    // Paints the window's face under the tab control as the control paints itself: it shows
+    // through the frames on the pages, which paint only their lines and captions.
+    void PaintUnderTabs(HDC dc) const;
+
 private:
     void ShowControls(int page);
 
     HWND window_;
     HWND tabs_;
+    GdiObject<HBITMAP> pageBitmap_;  // the tab control as it paints itself without controls
+    GdiObject<HBRUSH> pageBrush_;
     std::vector<int> tabPages_;  // the page shown by each tab, by tab position
     std::set<int> suppressed_;
     int page_ = -1;

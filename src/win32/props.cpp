@@ -245,6 +245,9 @@ LRESULT TfrmProps::ControlColour(HDC dc, HWND control) {
         SetBkColor(dc, kNoticeBack);
         return reinterpret_cast<LRESULT>(noticeBrush_.Get());
     }
+    if (const HBRUSH page = pages_ ? pages_->PageBackground(control, dc) : nullptr) {
+        return reinterpret_cast<LRESULT>(page);
+    }
     // The rest, the read-only About text among them, on the button face.
     return DefWindowProcA(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                           reinterpret_cast<LPARAM>(control));
@@ -307,6 +310,12 @@ LRESULT TfrmProps::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM:
             if (lists_) {
                 lists_->DrawRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            }
+            return TRUE;
+        case WM_ERASEBKGND:
+            DefWindowProcA(window_, message, wParam, lParam);
+            if (pages_) {
+                pages_->PaintUnderTabs(reinterpret_cast<HDC>(wParam));
             }
             return TRUE;
         case WM_CTLCOLORSTATIC:
