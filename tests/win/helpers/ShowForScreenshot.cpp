@@ -1,10 +1,12 @@
 // Shows one of the program's windows for scripts/screenshots: the progress window, the
 // message dialog as a run shows it when PGP is still busy, the chooser of two running
-// mailers, or the script information window of the demo mailer's script. Writes the window's
-// screen rectangle ("left top right bottom") to a file once it is on the screen, and closes
-// the window when a second file appears.
+// mailers, the script information window of the demo mailer's script, or the properties
+// window on its Mailer Choice or Routine page. Writes the window's screen rectangle ("left
+// top right bottom") to a file once it is on the screen, and closes the window when a second
+// file appears.
 //
-//   ShowForScreenshot running|dialog|chooser|scriptinfo <rectangle file> <stop file>
+//   ShowForScreenshot running|dialog|chooser|scriptinfo|props-mailers|props-routine
+//                     <rectangle file> <stop file>
 
 #include <windows.h>
 
@@ -12,10 +14,16 @@
 #include <string>
 #include <thread>
 
+#include "mailers/MFDDirectory.h"
 #include "platform/MailerWindows.h"
+#include "platform/Platform.h"
+#include "platform/UserInterface.h"
+#include "shell/PropsModel.h"
+#include "shell/ShellState.h"
 #include "win32/Win32Dialogs.h"
 #include "win32/Win32MailerWindows.h"
 #include "win32/Win32Platform.h"
+#include "win32/props.h"
 #include "win32/running.h"
 
 namespace {
@@ -120,6 +128,22 @@ void ShowScriptInfo(const std::string& rectFile, const std::string& stopFile) {
     watcher.join();
 }
 
+// The two demo mailers, one in each list, and two mailing-list addresses.
+void ShowProps(int page, const std::string& rectFile, const std::string& stopFile) {
+    InstallWin32Platform();  // the window places itself through the platform
+    Mailers().library = {EntryText({"Demo Mail (script)", "", "DemoMail.mfs"})};
+    Mailers().active = {EntryText({"Demo Mail (program driver)", "", "DemoMfd.EXE"})};
+    Props().mailingList = {"tervane-users@lists.example.org", "announce@example.net"};
+    Shell().recentPage = page;
+    TfrmProps frmProps([](HWND, int) {});
+    frmProps.ShowPropsWindow();
+    Os().ui->ProcessMessages();
+    Sleep(300);  // the first paint
+    Os().ui->ProcessMessages();
+    WriteRect(frmProps.Handle(), rectFile);
+    PumpUntil(stopFile);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -135,6 +159,10 @@ int main(int argc, char** argv) {
         ShowChooser(argv[2], argv[3]);
     } else if (subject == "scriptinfo") {
         ShowScriptInfo(argv[2], argv[3]);
+    } else if (subject == "props-mailers") {
+        ShowProps(kPageMailerChoice, argv[2], argv[3]);
+    } else if (subject == "props-routine") {
+        ShowProps(kPageRoutine, argv[2], argv[3]);
     } else {
         return 2;
     }
