@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "core/PGPInvoke.h"
@@ -21,6 +22,7 @@
 #include "shell/PropsModel.h"
 #include "shell/ShellState.h"
 #include "shell/settings.h"
+#include "win/BuildTree.h"
 #include "win/MessageBoxAnswerer.h"
 #include "win/OnWin32.h"
 #include "win32/ControlIds.h"
@@ -406,11 +408,59 @@ TEST_F(PropsWindowTest, TheToolsMenuSaysTheClipboardToolsAreNotThereYet) {
     EXPECT_EQ(seen->text, "Printing the clipboard's text is not available yet.");
 }
 
-TEST_F(PropsWindowTest, TheReceiverIgnoresTheTextItHoldsAlready) {
+// The exit-code helper stands in for the current driver: it ends at once.
+TEST_F(PropsWindowTest, ANewReceiverTextIsHandedToTheDriverAndTheSameTextAgainIsNot) {
+    const std::string driver = ExitWithExe();
+    const std::size_t slash = driver.find_last_of('\\');
+    Mailers().directory = driver.substr(0, slash);
+    Mailers().currentDriver = driver.substr(slash + 1);
+    Paths().exchangeFile = TestDir::File("tmpmfd.tmp");
+    const std::string armour = "-----BEGIN PGP MESSAGE-----\r\nhQEMA\r\n-----END PGP MESSAGE-----";
+
+    frmProps->SetClipboardReceiverText(armour);
+    EXPECT_EQ(Checkpoint, 5707);
+    EXPECT_EQ(TextOf(Item(kTxtClipboardReceiver)), armour);
+    EXPECT_NE(FileContent(Paths().exchangeFile).find(armour), std::string::npos);
+
     Checkpoint = 1;
-    frmProps->SetClipboardReceiverText("");
+    frmProps->SetClipboardReceiverText(armour);
     EXPECT_EQ(Checkpoint, 1);
-    EXPECT_EQ(TextOf(Item(kTxtClipboardReceiver)), "");
+}
+
+// F1 on a control opens its own topic, or its page's when it has none.
+TEST_F(PropsWindowTest, FOneOpensTheTopicOfTheControlWithTheFocus) {
+    ShowWithDemoActive();
+    const std::pair<int, int> topics[] = {
+        {kTxtMailingListAddress, 9101},
+        {kLstMailingListAddress, 9102},
+        {kBtnRunRoutine, 4000},
+        {kOptOutwardSign, 1004},
+        {kChkForceKeyRead, 3},
+        {kBtnPGPKeys, 9050},
+        {kLstActive, 2001},
+        {kChkIgnoreWrappedKeys, 9022},
+        {kTxtAbout, 4004},
+        {kBtnUnload, 19},
+    };
+    for (const auto& [id, topic] : topics) {
+        helpOpened.clear();
+        SetForegroundWindow(Window());
+        SetFocus(Item(id));
+        keybd_event(VK_F1, 0, 0, 0);
+        keybd_event(VK_F1, 0, KEYEVENTF_KEYUP, 0);
+        PumpUntil([&] { return !helpOpened.empty(); });
+        EXPECT_EQ(helpOpened, std::vector<int>{topic}) << "control " << id;
+    }
+}
+
+TEST_F(PropsWindowTest, EnableSavesTheTipSwitchAtOnce) {
+    ASSERT_EQ(IsDlgButtonChecked(Window(), kChkTipEnabled), BST_CHECKED);
+    Press(kChkTipEnabled);
+    EXPECT_FALSE(Shell().tips.enabled);
+    EXPECT_FALSE(Props().chkTipEnabled);
+    char saved[8] = "";
+    GetPrivateProfileStringA("General", "TipEnabled", "", saved, sizeof saved, kSettingsFile);
+    EXPECT_STREQ(saved, "0");
 }
 
 }  // namespace
