@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <cstdlib>
 #include <utility>
 
 #include "mailers/MFDDirectory.h"
@@ -17,6 +18,8 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 constexpr int kTextIndent = 2;
+constexpr DWORD kTrackPoll = 50;  // ms between looks at the mouse button while nothing comes
+constexpr DWORD kDragPoll = 50;   // ms between looks at the mouse button while nothing comes
 
 constexpr PopupItem kLibraryMenu[] = {{kPopDetails, "&Details"}, {kPopMakeActive, "Make &Active"}};
 constexpr PopupItem kActiveMenu[] = {{kPopDetails, "Details"},
@@ -168,44 +171,66 @@ void PropsMailerLists::ButtonDown(HWND list, bool leftButton, POINT at) {
     if (!leftButton) {
         return;  // the pop-up menu follows when the button is released
     }
-    POINT screen = at;
-    ClientToScreen(list, &screen);
     // The refresh lets pending messages through: the button may be up already.
     const bool held = (GetKeyState(VK_LBUTTON) & 0x8000) != 0;
-    if (row >= 0 && held && DragDetect(list, screen)) {
-        Drag(list);
+    if (row >= 0 && held) {
+        POINT screen = at;
+        ClientToScreen(list, &screen);
+        Track(list, screen);
         return;
     }
     refresh_();
 }
 
-// Follows the mouse with the list captured until the button is released over a list that
-// takes the entry, or anywhere else, or Escape ends the drag.
-void PropsMailerLists::Drag(HWND list) {
+// Follows the mouse with the list captured until the button is released: a release where
+// it was pressed is a click; after a move beyond the system's drag distance it is a drop,
+// which moves the entry when the window under the mouse takes it. Escape abandons the drag;
+// a release that reaches no window of this thread ends it as well.
+void PropsMailerLists::Track(HWND list, POINT pressed) {
     const HCURSOR accepted = LoadCursorA(nullptr, IDC_ARROW);
     const HCURSOR refused = LoadCursorA(nullptr, IDC_NO);
+    bool dragging = false;
+    bool dropped = false;
+    HWND under = nullptr;
     SetCapture(list);
-    MSG msg;
     while (GetCapture() == list) {
-        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+        MSG msg;
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if ((GetAsyncKeyState(VK_LBUTTON) & 0x8000) == 0) {
+                ReleaseCapture();
+            } else {
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, kTrackPoll, QS_ALLINPUT);
+            }
+            continue;
+        }
+        if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));  // for the main loop
             break;
         }
         const DWORD position = GetMessagePos();
-        const HWND under = WindowFromPoint({GET_X_LPARAM(position), GET_Y_LPARAM(position)});
+        const POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+        under = WindowFromPoint(at);
         if (msg.message == WM_MOUSEMOVE) {
-            SetCursor(DropMoves(list, under) != 0 ? accepted : refused);
+            dragging = dragging || abs(at.x - pressed.x) > GetSystemMetrics(SM_CXDRAG) ||
+                       abs(at.y - pressed.y) > GetSystemMetrics(SM_CYDRAG);
+            SetCursor(!dragging || DropMoves(list, under) != 0 ? accepted : refused);
         } else if (msg.message == WM_LBUTTONUP) {
+            dropped = dragging;
             ReleaseCapture();
-            if (const int moves = DropMoves(list, under)) {
-                MoveSelected(moves);
-            }
         } else if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+            dragging = false;
             ReleaseCapture();
         } else {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
+    }
+    if (dropped) {
+        if (const int moves = DropMoves(list, under)) {
+            MoveSelected(moves);
+        }
+    } else if (!dragging) {
+        refresh_();  // a single click
     }
 }
 

@@ -30,7 +30,7 @@ private:
                                      UINT_PTR id, DWORD_PTR self);
     bool HandleMouse(HWND list, UINT message, LPARAM lParam);
     void ButtonDown(HWND list, bool leftButton, POINT at);
-    void Drag(HWND list);
+    void Track(HWND list, POINT pressed);
     int DropMoves(HWND from, HWND onto) const;
     void OpenMenu(HWND list, POINT screenPoint);
     void Select(HWND list, int row);

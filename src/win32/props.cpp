@@ -355,9 +355,10 @@ LRESULT TfrmProps::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window_, message, wParam, lParam);
 }
 
-// Sees every message the thread takes from its queue, before it is dispatched: the window
-// hears of its controls' key presses, and gets the dialog keys (Tab, Enter, Escape,
-// mnemonics). A message it handles is emptied so that the loop passes it over.
+// Sees every message the thread takes from its queue, before it is dispatched. Of the key
+// messages for the window and its controls, the window sees the presses first (Ctrl+Alt+A)
+// and takes the dialog keys (Tab, Enter, Escape, mnemonics) as a dialog does; a message it
+// handles is emptied so that the loop passes it over. Other messages pass untouched.
 LRESULT CALLBACK TfrmProps::KeyHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && wParam == PM_REMOVE && keyWindow) {
         MSG& msg = *reinterpret_cast<MSG*>(lParam);
@@ -369,7 +370,8 @@ LRESULT CALLBACK TfrmProps::KeyHook(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 bool TfrmProps::PreviewKey(MSG& msg) {
-    if (msg.hwnd != window_ && !IsChild(window_, msg.hwnd)) {
+    const bool key = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
+    if (!key || (msg.hwnd != window_ && !IsChild(window_, msg.hwnd))) {
         return false;
     }
     bool handled = false;

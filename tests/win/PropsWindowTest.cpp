@@ -97,6 +97,42 @@ std::vector<std::string> TabCaptions(HWND tabs) {
     return captions;
 }
 
+// Real mouse input, as the user's hand gives it: moves to a point of the screen.
+void MoveMouseTo(POINT at) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+    Sleep(20);
+}
+
+void MouseButton(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+    Sleep(50);
+}
+
+// The middle of a list's row, or a point below its rows, on the screen.
+POINT RowPoint(HWND list, int row) {
+    RECT area{};
+    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&area));
+    POINT at{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+    ClientToScreen(list, &at);
+    return at;
+}
+
+HWND WaitForMenu() {
+    HWND menu = nullptr;
+    for (int i = 0; i < 100 && !(menu = FindWindowA("#32768", nullptr)); ++i) {
+        Sleep(10);
+    }
+    return menu;
+}
+
 class PropsWindowTest : public OnWin32 {
 protected:
     PropsWindowTest()
@@ -406,6 +442,61 @@ TEST_F(PropsWindowTest, TheToolsMenuSaysTheClipboardToolsAreNotThereYet) {
     const std::optional<SeenMessageBox> seen = answerer.Seen();
     ASSERT_TRUE(seen.has_value());
     EXPECT_EQ(seen->text, "Printing the clipboard's text is not available yet.");
+}
+
+// The mouse is moved by a second thread while this one handles the window's messages.
+TEST_F(PropsWindowTest, DraggingALibraryEntryOntoTheActiveListMakesItsGroupActive) {
+    frmProps->ShowPropsWindow();
+    const POINT from = RowPoint(Item(kLstLibrary), 1);
+    RECT activeArea{};
+    GetWindowRect(Item(kLstActive), &activeArea);
+    const POINT to{(activeArea.left + activeArea.right) / 2, activeArea.top + 30};
+    std::atomic<bool> dropped = false;
+    std::thread hand([&] {
+        MoveMouseTo(from);
+        MouseButton(MOUSEEVENTF_LEFTDOWN);
+        for (int step = 1; step <= 10; ++step) {
+            MoveMouseTo(
+                {from.x + (to.x - from.x) * step / 10, from.y + (to.y - from.y) * step / 10});
+        }
+        MouseButton(MOUSEEVENTF_LEFTUP);
+        dropped = true;
+    });
+    PumpUntil([&] { return dropped && !Mailers().active.empty(); });
+    hand.join();
+    EXPECT_EQ(Rows(Item(kLstLibrary)), (std::vector<std::string>{kAlpha}));
+    EXPECT_EQ(Rows(Item(kLstActive)).size(), 2u);
+}
+
+// Down twice and Enter choose the menu's second item, "Make &Active".
+TEST_F(PropsWindowTest, TheLibrarysMenuOpensOnlyOverAnEntry) {
+    frmProps->ShowPropsWindow();
+    const HWND library = Item(kLstLibrary);
+    POINT below = RowPoint(library, 2);
+    below.y += 60;
+    std::atomic<bool> done = false;
+    std::atomic<bool> menuOverEmptySpace = false;
+    std::thread hand([&] {
+        MoveMouseTo(below);
+        MouseButton(MOUSEEVENTF_RIGHTDOWN);
+        MouseButton(MOUSEEVENTF_RIGHTUP);
+        if (const HWND menu = WaitForMenu()) {
+            menuOverEmptySpace = true;
+            PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+        }
+        MoveMouseTo(RowPoint(library, 0));
+        MouseButton(MOUSEEVENTF_RIGHTDOWN);
+        MouseButton(MOUSEEVENTF_RIGHTUP);
+        const HWND menu = WaitForMenu();
+        for (const WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
+            PostMessageA(menu, WM_KEYDOWN, key, 0);
+        }
+        done = true;
+    });
+    PumpUntil([&] { return done && !Mailers().active.empty(); });
+    hand.join();
+    EXPECT_FALSE(menuOverEmptySpace);
+    EXPECT_EQ(Rows(Item(kLstActive)), (std::vector<std::string>{kAlpha}));
 }
 
 // The exit-code helper stands in for the current driver: it ends at once.
