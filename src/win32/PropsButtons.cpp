@@ -16,6 +16,7 @@
 #include "support/error.h"
 #include "win32/ControlIds.h"
 #include "win32/PropsMailerLists.h"
+#include "win32/PropsText.h"
 #include "win32/props.h"
 
 namespace {
@@ -92,15 +93,12 @@ bool TfrmProps::OnModelCommand(int id, int notification) {
         case kChkTipEnabled:
             chkTipEnabledClick();
             return true;
-        case kTxtMailingListAddress: {
+        case kTxtMailingListAddress:
             if (notification != EN_CHANGE) {
                 return false;
             }
-            char typed[1024] = "";
-            GetDlgItemTextA(window_, id, typed, sizeof typed);
-            props.addressEdit = typed;
+            props.addressEdit = WindowText(GetDlgItem(window_, id));
             return true;
-        }
         case kLstMailingListAddress:
             if (notification != LBN_SELCHANGE) {
                 return false;

@@ -11,6 +11,7 @@
 #include "win32/ControlIds.h"
 #include "win32/PropsIcons.h"
 #include "win32/PropsPopupMenu.h"
+#include "win32/PropsText.h"
 #include "win32/Win32TipWindow.h"
 
 namespace {
@@ -35,13 +36,6 @@ constexpr PendingTool kPendingTools[] = {
     {kPopQuote, "Quoting the clipboard's text is not available yet."},
     {kPopSaveToFile, "Saving the clipboard's text to a file is not available yet."},
 };
-
-std::string WindowText(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 }  // namespace
 

@@ -16,6 +16,7 @@
 #include "win32/PropsIcons.h"
 #include "win32/PropsMailerLists.h"
 #include "win32/PropsPages.h"
+#include "win32/PropsText.h"
 #include "win32/PropsTray.h"
 #include "win32/Win32UserInterface.h"
 #include "win32/WindowHandle.h"
@@ -25,8 +26,8 @@ namespace {
 constexpr int kClientWidth = 449;
 constexpr int kClientHeight = 332;
 constexpr RECT kTabsPlace{6, 6, 443, 292};
-// Without WS_CLIPCHILDREN: the window's face shows through the tab control's page area,
-// which the control itself leaves unpainted.
+// Without WS_CLIPCHILDREN: the window paints the page area under its controls too, and it
+// shows through the frames on the pages.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTEXTHELP | WS_EX_CONTROLPARENT;
 constexpr COLORREF kNoticeText = RGB(255, 0, 0);
@@ -185,18 +186,14 @@ void TfrmProps::ShowModel() {
                    props.chkIgnoreWrappedKeys ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(window_, kChkTipEnabled, props.chkTipEnabled ? BST_CHECKED : BST_UNCHECKED);
     ShowAddresses();
-    SetDlgItemTextA(window_, kTxtAbout, props.aboutText.c_str());
+    ShowText(GetDlgItem(window_, kTxtAbout), props.aboutText);
     lists_->Show();
     showingModel_ = false;
 }
 
 void TfrmProps::ShowAddresses() {
     const PropsModel& props = Props();
-    char typed[1024] = "";
-    GetDlgItemTextA(window_, kTxtMailingListAddress, typed, sizeof typed);
-    if (props.addressEdit != typed) {
-        SetDlgItemTextA(window_, kTxtMailingListAddress, props.addressEdit.c_str());
-    }
+    ShowText(GetDlgItem(window_, kTxtMailingListAddress), props.addressEdit);
     if (props.mailingList != shownAddresses_) {
         SendDlgItemMessageA(window_, kLstMailingListAddress, LB_RESETCONTENT, 0, 0);
         for (const std::string& address : props.mailingList) {
