@@ -544,6 +544,31 @@ TEST_F(PropsWindowTest, FOneOpensTheTopicOfTheControlWithTheFocus) {
     }
 }
 
+// The tip window is modal: a second thread looks at the main icon while it is open, then
+// presses its "&Ok".
+TEST_F(PropsWindowTest, ShowNowOpensTheTipWithTheMainIconAwayMeanwhile) {
+    frmProps->ActivateTrayIcons();
+    const TTaskIcon& mainIcon = frmProps->Tray().TaskIcon1();
+    std::atomic<bool> closed = false;
+    std::atomic<bool> iconWhileOpen = true;
+    std::thread user([&] {
+        HWND tip = nullptr;
+        for (int i = 0; i < 200 && !(tip = FindWindowA("#32770", "Tervane 5 - Tip of the Day"));
+             ++i) {
+            Sleep(10);
+        }
+        iconWhileOpen = mainIcon.Active();
+        PostMessageA(tip, WM_COMMAND, IDOK, 0);
+        closed = tip != nullptr;
+    });
+    PostMessageA(Item(kBtnShowTipNow), BM_CLICK, 0, 0);
+    PumpUntil([&] { return closed && !FindWindowA("#32770", "Tervane 5 - Tip of the Day"); });
+    user.join();
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(iconWhileOpen);
+    EXPECT_TRUE(mainIcon.Active());
+}
+
 TEST_F(PropsWindowTest, EnableSavesTheTipSwitchAtOnce) {
     ASSERT_EQ(IsDlgButtonChecked(Window(), kChkTipEnabled), BST_CHECKED);
     Press(kChkTipEnabled);
