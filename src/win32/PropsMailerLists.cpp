@@ -13,6 +13,7 @@
 #include "support/error.h"
 #include "win32/ControlIds.h"
 #include "win32/PropsPopupMenu.h"
+#include "win32/props.h"
 
 namespace {
 
@@ -129,7 +130,7 @@ LRESULT CALLBACK PropsMailerLists::ListProc(HWND list, UINT message, WPARAM wPar
         return DefSubclassProc(list, message, wParam, lParam);
     }
     bool handled = false;
-    RunGuarded("TfrmProps", [&] {
+    RunGuarded(TfrmProps::kClassName, [&] {
         handled = reinterpret_cast<PropsMailerLists*>(self)->HandleMouse(list, message, lParam);
     });
     return handled ? 0 : DefSubclassProc(list, message, wParam, lParam);
