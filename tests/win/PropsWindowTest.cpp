@@ -180,6 +180,13 @@ protected:
                      reinterpret_cast<LPARAM>(Item(listId)));
     }
 
+    // What the tab control tells its window when the user picks a tab.
+    void ChooseTab(int tab) {
+        SendMessageA(Item(kTabPages), TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
+        NMHDR change{Item(kTabPages), kTabPages, TCN_SELCHANGE};
+        SendMessageA(Window(), WM_NOTIFY, kTabPages, reinterpret_cast<LPARAM>(&change));
+    }
+
     void ShowWithDemoActive() {
         frmProps->ShowPropsWindow();
         DoubleClickRow(kLstLibrary, 1);
@@ -350,18 +357,28 @@ TEST_F(PropsWindowTest, UnloadEndsTheProgramAndMinimisingHides) {
 TEST_F(PropsWindowTest, HelpOpensTheTopicOfThePageShown) {
     ShowWithDemoActive();
     Press(IDHELP);
-    SendMessageA(Item(kTabPages), TCM_SETCURSEL, 4, 0);
-    NMHDR change{Item(kTabPages), kTabPages, TCN_SELCHANGE};
-    SendMessageA(Window(), WM_NOTIFY, kTabPages, reinterpret_cast<LPARAM>(&change));
+    ChooseTab(4);
     Press(IDHELP);
     EXPECT_EQ(helpOpened, (std::vector<int>{4002, 4004}));
     EXPECT_TRUE(Shown(kTxtAbout));
     EXPECT_FALSE(Shown(kLstLibrary));
 }
 
+TEST_F(PropsWindowTest, ThePGPToolsButtonShowsOnlyWhenStartUpFoundTheProgram) {
+    ShowWithDemoActive();
+    ChooseTab(1);
+    frmProps->ShowPGPToolsButton(false);
+    EXPECT_FALSE(Shown(kBtnPGPTools));
+    EXPECT_TRUE(Shown(kBtnPreferences));
+    frmProps->ShowPGPToolsButton(true);
+    EXPECT_TRUE(Shown(kBtnPGPTools));
+    ChooseTab(2);
+    EXPECT_FALSE(Shown(kBtnPGPTools));
+}
+
 TEST_F(PropsWindowTest, TheAddressEditorAddsWhatIsTypedAndRemovesTheSelection) {
     ShowWithDemoActive();
-    SendMessageA(Item(kTabPages), TCM_SETCURSEL, 0, 0);
+    ChooseTab(0);
     EXPECT_FALSE(IsWindowEnabled(Item(kBtnAddAddress)));
     SetWindowTextA(Item(kTxtMailingListAddress), "   ");
     EXPECT_FALSE(IsWindowEnabled(Item(kBtnAddAddress)));
