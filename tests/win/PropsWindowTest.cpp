@@ -26,6 +26,7 @@
 #include "win/MessageBoxAnswerer.h"
 #include "win/OnWin32.h"
 #include "win32/ControlIds.h"
+#include "win32/PropsIcons.h"
 #include "win32/PropsTray.h"
 #include "win32/props.h"
 
@@ -594,6 +595,28 @@ TEST_F(PropsWindowTest, EnableSavesTheTipSwitchAtOnce) {
     char saved[8] = "";
     GetPrivateProfileStringA("General", "TipEnabled", "", saved, sizeof saved, kSettingsFile);
     EXPECT_STREQ(saved, "0");
+}
+
+// The tray shows the program's resources; a build without them would fall back to the
+// system's icon without a word.
+TEST(Tervane5Icons, TheProgramCarriesTwoDifferentIconsForTheTray) {
+    const HMODULE program =
+        LoadLibraryExA(Tervane5Exe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(program, nullptr);
+    std::vector<std::string> pictures;
+    for (const int id : {kProgramIconId, kToolsIconId}) {
+        const HRSRC group = FindResourceA(program, MAKEINTRESOURCEA(id), RT_GROUP_ICON);
+        ASSERT_NE(group, nullptr) << "icon " << id;
+        // The group's first entry names the picture: its last two bytes are its id.
+        const auto* entries = static_cast<const BYTE*>(LockResource(LoadResource(program, group)));
+        const WORD pictureId = *reinterpret_cast<const WORD*>(entries + 6 + 12);
+        const HRSRC picture = FindResourceA(program, MAKEINTRESOURCEA(pictureId), RT_ICON);
+        ASSERT_NE(picture, nullptr);
+        const auto* bytes = static_cast<const char*>(LockResource(LoadResource(program, picture)));
+        pictures.emplace_back(bytes, SizeofResource(program, picture));
+    }
+    FreeLibrary(program);
+    EXPECT_NE(pictures[0], pictures[1]);
 }
 
 }  // namespace
