@@ -1,11 +1,11 @@
 // Shows one of the program's windows for scripts/screenshots: the progress window, the
 // message dialog as a run shows it when PGP is still busy, the chooser of two running
-// mailers, the script information window of the demo mailer's script, or the properties
-// window on its Mailer Choice or Routine page. Writes the window's screen rectangle ("left
-// top right bottom") to a file once it is on the screen, and closes the window when a second
-// file appears.
+// mailers, the script information window of the demo mailer's script, the properties
+// window on its Mailer Choice or Routine page, or the tip of the day. Writes the window's screen
+// rectangle ("left top right bottom") to a file once it is on the screen, and closes the window
+// when a second file appears.
 //
-//   ShowForScreenshot running|dialog|chooser|scriptinfo|props-mailers|props-routine
+//   ShowForScreenshot running|dialog|chooser|scriptinfo|props-mailers|props-routine|tips
 //                     <rectangle file> <stop file>
 
 #include <windows.h>
@@ -20,6 +20,8 @@
 #include "platform/UserInterface.h"
 #include "shell/PropsModel.h"
 #include "shell/ShellState.h"
+#include "shell/Tips.h"
+#include "win32/Tips.h"
 #include "win32/Win32Dialogs.h"
 #include "win32/Win32MailerWindows.h"
 #include "win32/Win32Platform.h"
@@ -144,6 +146,30 @@ void ShowProps(int page, const std::string& rectFile, const std::string& stopFil
     PumpUntil(stopFile);
 }
 
+// The first tip of "tips.dat", with a help topic, as the tip window shows it.
+class FirstTip : public ITipBrowser {
+public:
+    const std::string& Text() const override { return tip_.text; }
+    int HelpContext() const override { return tip_.helpContext; }
+    bool ShowTips() const override { return true; }
+    void Next() override {}
+    void Previous() override {}
+    void SetShowTips(bool) override {}
+
+private:
+    TipLine tip_ = ParseTipLine(
+        "4000,A left click on the Tervane 5 icon in the notification area processes the message "
+        "in the mail window at the front: outgoing mail is encrypted or signed, incoming PGP "
+        "mail is decrypted and verified.");
+};
+
+void ShowTips(const std::string& rectFile, const std::string& stopFile) {
+    std::thread watcher = WatchDialog("Tervane 5 - Tip of the Day", rectFile, stopFile);
+    FirstTip tips;
+    TfrmTips(tips, [](HWND, int) {}).ShowModal();
+    watcher.join();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -163,6 +189,8 @@ int main(int argc, char** argv) {
         ShowProps(kPageMailerChoice, argv[2], argv[3]);
     } else if (subject == "props-routine") {
         ShowProps(kPageRoutine, argv[2], argv[3]);
+    } else if (subject == "tips") {
+        ShowTips(argv[2], argv[3]);
     } else {
         return 2;
     }
