@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -47,6 +49,20 @@ std::vector<HWND> TrayIconWindows() {
         icons.push_back(w);
     }
     return icons;
+}
+
+// Both icons are in the notification area: start-up has ended, and a click starts a run.
+bool IconsInTheArea() {
+    const std::vector<HWND> icons = TrayIconWindows();
+    for (HWND icon : icons) {
+        NOTIFYICONDATAA record{};
+        record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+        record.hWnd = icon;
+        if (!Shell_NotifyIconA(NIM_MODIFY, &record)) {
+            return false;
+        }
+    }
+    return icons.size() >= 2;
 }
 
 void Say(const std::string& text) {
@@ -165,11 +181,10 @@ int main(int argc, char** argv) {
         Fail("Demo Mail's compose window did not open");
         return 1;
     }
-    if (WaitFor([&] { return TrayIconWindows().size() >= 2 ? compose : nullptr; }) == nullptr) {
+    if (WaitFor([&] { return IconsInTheArea() ? compose : nullptr; }) == nullptr) {
         Fail("Tervane 5's tray icons did not appear");
         return 1;
     }
-    Sleep(1000);
     std::string encrypted;
     const bool ok = EncryptOutgoing(compose, encrypted) && DecryptIncoming(argv[2], encrypted);
     Say(ok ? "The demo ran to its end." : "The demo stopped early.");

@@ -3,6 +3,8 @@
 #include <functional>
 #include <stdexcept>
 
+#include <shellapi.h>
+
 #include "win/BuildTree.h"
 #include "win/PGPTrayStandin.h"
 
@@ -48,6 +50,15 @@ std::vector<HWND> WindowsOf(const StandinProgram& program, bool visibleOnly,
     Query query{program.ProcessId(), visibleOnly, className, {}};
     EnumWindows(Visit, reinterpret_cast<LPARAM>(&query));
     return query.found;
+}
+
+// The icon is in the notification area: only then does a change of it succeed.
+bool InTheArea(HWND window) {
+    NOTIFYICONDATAA record{};
+    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    record.hWnd = window;
+    record.uID = 0;
+    return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }
 
 }  // namespace
@@ -97,7 +108,7 @@ std::vector<HWND> InstalledProgram::WaitForTrayIcons(const StandinProgram& progr
     WaitUntil(
         [&] {
             icons = WindowsOf(program, false, "TTaskIcon");
-            return icons.size() == 2;
+            return icons.size() == 2 && InTheArea(icons[0]) && InTheArea(icons[1]);
         },
         timeoutMs);
     return icons.size() == 2 ? icons : std::vector<HWND>{};

@@ -27,8 +27,8 @@ public:
     // Starts the installed program with the arguments.
     static std::unique_ptr<StandinProgram> Start(const std::string& arguments = "");
 
-    // The program's tray icon windows, once both are there; empty when they do not come
-    // within the time limit.
+    // The program's tray icon windows, once both icons are in the notification area, which
+    // is the last step of start-up; empty when they do not come within the time limit.
     static std::vector<HWND> WaitForTrayIcons(const StandinProgram& program,
                                               DWORD timeoutMs = 20000);
 

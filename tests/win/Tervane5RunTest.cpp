@@ -75,6 +75,31 @@ protected:
         });
     }
 
+    // For a failure: the stand-in's log, the end of the program's log and the captions of
+    // the windows the program shows.
+    std::string WhatHappened() const {
+        std::string text = "PGP stand-in's log:\n";
+        try {
+            for (const std::string& line : pgp_.LogLines()) {
+                text += "  " + line + "\n";
+            }
+        } catch (const std::exception&) {
+            text += "  (none)\n";
+        }
+        const std::string log = InstalledProgram::DebugLog();
+        text += "Debug log:\n" + log;
+        text += "\nWindows shown:";
+        for (HWND window : InstalledProgram::VisibleWindows(*program_)) {
+            text += " [" + WindowText(window);
+            for (HWND child = GetWindow(window, GW_CHILD); child;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                text += " | " + WindowText(child);
+            }
+            text += "]";
+        }
+        return text;
+    }
+
     InstalledProgram install_;
     PGPTrayStandin pgp_;
     std::unique_ptr<StandinProgram> program_;
@@ -128,7 +153,7 @@ TEST_F(Tervane5RunTest, AClickEncryptsTheComposedMessageAndWritesItBack) {
     StartProgram();
     InstalledProgram::ClickMainIcon(icons_, compose);
     EXPECT_TRUE(WaitUntil([&] { return StartsWith(BodyOf(compose), kEncryptedBegin); }))
-        << BodyOf(compose);
+        << BodyOf(compose) << WhatHappened();
     EXPECT_EQ(pgp_.CommandLines(), std::vector<std::string>{"40017 -AutoEncrypt"});
     // The result went to the mailer, not to the clipboard.
     EXPECT_EQ(Win32Clipboard().Text(), "");
@@ -145,7 +170,7 @@ TEST_F(Tervane5RunTest, MailToAMailingListIsOnlySigned) {
     StartProgram();
     InstalledProgram::ClickMainIcon(icons_, compose);
     EXPECT_TRUE(WaitUntil([&] { return StartsWith(BodyOf(compose), kSignedBegin); }))
-        << BodyOf(compose);
+        << BodyOf(compose) << WhatHappened();
     EXPECT_EQ(pgp_.CommandLines(), std::vector<std::string>{"40018 -AutoSign"});
 }
 
@@ -156,7 +181,7 @@ TEST_F(Tervane5RunTest, CancellingPGPLeavesTheComposedTextAlone) {
     ASSERT_NE(compose, nullptr);
     StartProgram();
     InstalledProgram::ClickMainIcon(icons_, compose);
-    ASSERT_TRUE(CommandsHandled(1));
+    ASSERT_TRUE(CommandsHandled(1)) << WhatHappened();
     // The run ends once PGP has answered; then the program is idle again.
     EXPECT_TRUE(WaitUntil([] { return Contains(InstalledProgram::DebugLog(), "MainPGP-T"); }));
     Sleep(2000);
@@ -174,7 +199,7 @@ TEST_F(Tervane5RunTest, AReceivedMessageIsDecryptedAndTheKeyItCarriesImported) {
     ASSERT_NE(reader, nullptr);
     StartProgram();
     InstalledProgram::ClickMainIcon(icons_, reader);
-    ASSERT_TRUE(CommandsHandled(3));
+    ASSERT_TRUE(CommandsHandled(3)) << WhatHappened();
     EXPECT_EQ(pgp_.CommandLines(),
               (std::vector<std::string>{"40017 -AutoEncrypt", "40008 -AutoDecryptVerify",
                                         "40006 -AddKey"}));
