@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "support/error.h"
-
 namespace {
 
 constexpr const char* kClassName = "TTaskIcon";
@@ -118,19 +116,7 @@ void TTaskIcon::Readd() {
 }
 
 LRESULT CALLBACK TTaskIcon::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* created =
-            static_cast<TTaskIcon*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
-        created->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-    }
-    auto* self = reinterpret_cast<TTaskIcon*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    LRESULT result = 0;
-    RunGuarded(kClassName, [&] { result = self->HandleMessage(message, wParam, lParam); });
-    return result;
+    return ForwardToWindow<TTaskIcon>(kClassName, window, message, wParam, lParam);
 }
 
 LRESULT TTaskIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

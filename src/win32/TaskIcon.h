@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "win32/WindowProc.h"
+
 #include <shellapi.h>  // needs windows.h first
 
 #include <cstddef>
@@ -53,6 +55,8 @@ public:
     std::function<void(int x, int y)> OnRightClick;
 
 private:
+    template <typename Window>
+    friend LRESULT ForwardToWindow(const char*, HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Notify(UINT id, UINT mouseMessage);

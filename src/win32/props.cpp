@@ -274,22 +274,7 @@ void TfrmProps::FormDestroy() {
 }
 
 LRESULT CALLBACK TfrmProps::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* created =
-            static_cast<TfrmProps*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
-        created->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-    }
-    auto* self = reinterpret_cast<TfrmProps*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    LRESULT result = 0;
-    RunGuarded(kClassName, [&] { result = self->HandleMessage(message, wParam, lParam); });
-    if (message == WM_NCDESTROY) {
-        self->window_ = nullptr;  // closed by the user or the system before the object ends
-    }
-    return result;
+    return ForwardToWindow<TfrmProps>(kClassName, window, message, wParam, lParam);
 }
 
 LRESULT TfrmProps::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "win32/WindowProc.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,6 +57,8 @@ public:
     void HideMainWindow() override;
 
 private:
+    template <typename Window>
+    friend LRESULT ForwardToWindow(const char*, HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -4,7 +4,6 @@
 
 #include <stdexcept>
 
-#include "support/error.h"
 #include "win32/ControlIds.h"
 #include "win32/Hourglass.h"
 #include "win32/Panel.h"
@@ -125,19 +124,7 @@ void TfrmRunning::SetPosition(int position) {
 }
 
 LRESULT CALLBACK TfrmRunning::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* created = static_cast<TfrmRunning*>(
-            reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
-        created->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-    }
-    auto* self = reinterpret_cast<TfrmRunning*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    LRESULT result = 0;
-    RunGuarded(kClassName, [&] { result = self->HandleMessage(message, wParam, lParam); });
-    return result;
+    return ForwardToWindow<TfrmRunning>(kClassName, window, message, wParam, lParam);
 }
 
 LRESULT TfrmRunning::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

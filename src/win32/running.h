@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "win32/WindowProc.h"
+
 #include "platform/UserInterface.h"
 #include "win32/GdiObject.h"
 
@@ -21,6 +23,8 @@ public:
     HWND Handle() const { return window_; }
 
 private:
+    template <typename Window>
+    friend LRESULT ForwardToWindow(const char*, HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
