@@ -28,7 +28,7 @@ constexpr DWORD kList = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABS
 // Rows hold the display name, 200 blanks and the driver file: the window draws the name.
 constexpr DWORD kMailerList = kList | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
 
-struct ControlSpec {
+struct ControlDef {
     int id;
     const char* className;
     const char* text;
@@ -43,7 +43,7 @@ struct ControlSpec {
 // In creation order, which is the order of the Tab key and, from the top down, the order
 // in which they lie over each other: a label comes before the control its mnemonic reaches,
 // a frame before its contents, and the notice before the Active list that it covers.
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     // Routine
     {kOptProcessing, "BUTTON", " Outward &Mail ", kGroupBox, 0, 0, 8, 4, 200, 92, 1004, nullptr},
     {kOptProcessingEncrypt, "BUTTON", "&Encrypt", kFirstChoice, 0, 0, 20, 24, 170, 20, 1004,
@@ -122,9 +122,9 @@ constexpr ControlSpec kControls[] = {
     {kTxtClipboardReceiver, "EDIT", "", ES_MULTILINE, 0, kNoPage, 0, 0, 0, 0, 0, nullptr},
 };
 
-const ControlSpec* SpecOf(int id) {
+const ControlDef* DefinitionOf(int id) {
     const auto at = std::find_if(std::begin(kControls), std::end(kControls),
-                                 [id](const ControlSpec& c) { return c.id == id; });
+                                 [id](const ControlDef& c) { return c.id == id; });
     return at == std::end(kControls) ? nullptr : at;
 }
 
@@ -166,7 +166,7 @@ POINT PageOrigin(HWND tabs) {
     return {area.left, area.top};
 }
 
-HWND CreateControl(HWND window, const ControlSpec& c, POINT origin, HFONT font) {
+HWND CreateControl(HWND window, const ControlDef& c, POINT origin, HFONT font) {
     const bool onPage = c.page >= 0;
     const int left = c.left + (onPage ? origin.x : 0);
     const int top = c.top + (onPage ? origin.y : 0);
@@ -197,7 +197,7 @@ PropsPages::PropsPages(HWND window, const RECT& place, HFONT font)
     ShowMailerTabs(true);  // the tabs' height sets the page area
     const POINT origin = PageOrigin(tabs_);
     const HWND hints = CreateHints(window);
-    for (const ControlSpec& c : kControls) {
+    for (const ControlDef& c : kControls) {
         const HWND control = CreateControl(window, c, origin, font);
         if (c.hint) {
             AddHint(hints, window, control, c.hint);
@@ -252,11 +252,11 @@ void PropsPages::Allow(int id, bool allowed) {
 }
 
 HBRUSH PropsPages::PageBackground(HWND control, HDC dc) const {
-    const ControlSpec* spec = SpecOf(GetDlgCtrlID(control));
+    const ControlDef* def = DefinitionOf(GetDlgCtrlID(control));
     const bool plain =
-        spec && spec->page >= 0 &&
-        (std::string_view(spec->className) == "BUTTON" ||
-         (std::string_view(spec->className) == "STATIC" && spec->id != kLblNoMailers));
+        def && def->page >= 0 &&
+        (std::string_view(def->className) == "BUTTON" ||
+         (std::string_view(def->className) == "STATIC" && def->id != kLblNoMailers));
     if (!plain) {
         return nullptr;
     }
@@ -276,7 +276,7 @@ void PropsPages::PaintUnderTabs(HDC dc) const {
 }
 
 void PropsPages::ShowControls(int page) {
-    for (const ControlSpec& c : kControls) {
+    for (const ControlDef& c : kControls) {
         if (c.page >= 0) {
             const bool shown = c.page == page && !suppressed_.contains(c.id);
             ShowWindow(GetDlgItem(window_, c.id), shown ? SW_SHOWNA : SW_HIDE);

@@ -12,6 +12,8 @@
 
 #include "core/MFDData.h"
 #include "standins/DemoMail/DemoMailIds.h"
+#include "win/DriversInWinIni.h"
+#include "win/PGPTrayStandin.h"
 #include "win/StandinProgram.h"
 #include "win/TestDir.h"
 
@@ -21,8 +23,6 @@ static void PrintTo(const TMFDData& record, std::ostream* out) {
 }
 
 namespace {
-
-constexpr const char* kDriversSection = "Mail Form Drivers";
 
 const char* const kHeaders =
     "From: Alice <alice@example.org>\r\n"
@@ -41,24 +41,6 @@ struct Driver {
 std::vector<Driver> Drivers() {
     return {{"program driver", StandinPath("drivers\\DemoMfd.EXE") + " "},
             {"script", StandinPath("ORV.EXE") + " DemoMail.mfs "}};
-}
-
-std::string ShortPath(const std::string& path) {
-    char shortPath[MAX_PATH] = "";
-    GetShortPathNameA(path.c_str(), shortPath, sizeof shortPath);
-    return shortPath;
-}
-
-std::string ProfileDriversPath() {
-    char value[MAX_PATH] = "";
-    GetProfileStringA(kDriversSection, "Path", "", value, sizeof value);
-    return value;
-}
-
-std::string WindowText(HWND window) {
-    char text[4096] = "";
-    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
 }
 
 bool PutClipboardText(const std::string& text) {
@@ -111,18 +93,11 @@ bool WaitUntilInFront(HWND front, const std::vector<HWND>& windows) {
 // the demo mailer's script; the exchange file is in its short form, as the program passes it.
 class DemoMailerTest : public ::testing::Test {
 protected:
-    DemoMailerTest() : savedDriversPath_(ProfileDriversPath()) {
-        std::string directory = TestDir::kPath;
-        directory.pop_back();
-        WriteProfileStringA(kDriversSection, "Path", directory.c_str());
+    DemoMailerTest() {
         CopyFileA(StandinPath("drivers\\DemoMail.mfs").c_str(),
                   TestDir::File("DemoMail.mfs").c_str(), FALSE);
         PutFile(TestDir::File("message.txt"), std::string(kHeaders) + kBody);
         exchange_ = ShortPath(TestDir::kPath) + kExchangeFileName;
-    }
-    ~DemoMailerTest() override {
-        WriteProfileStringA(kDriversSection, "Path",
-                            savedDriversPath_.empty() ? nullptr : savedDriversPath_.c_str());
     }
 
     // Runs the driver with the request word and the exchange file; its exit code.
@@ -174,10 +149,8 @@ protected:
     }
 
     TestDir dir_;
+    DriversInWinIni drivers_;
     std::string exchange_;
-
-private:
-    std::string savedDriversPath_;
 };
 
 TEST_F(DemoMailerTest, DataFileDescribesTheMailerWithoutAnyWindowOpen) {

@@ -10,14 +10,7 @@
 
 namespace {
 
-constexpr const char* kDriversSection = "Mail Form Drivers";
 constexpr const char* kSettingsFile = "Tervane5.INI";
-
-std::string ProfileDriversPath() {
-    char value[MAX_PATH] = "";
-    GetProfileStringA(kDriversSection, "Path", "", value, sizeof value);
-    return value;
-}
 
 void Copy(const std::string& from, const std::string& name) {
     if (!CopyFileA(from.c_str(), TestDir::File(name).c_str(), FALSE)) {
@@ -74,7 +67,7 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     return true;
 }
 
-InstalledProgram::InstalledProgram() : savedDriversPath_(ProfileDriversPath()) {
+InstalledProgram::InstalledProgram() {
     Copy(Tervane5Exe(), "Tervane5.exe");
     Copy(StandinPath("ORV.EXE"), "ORV.EXE");
     for (const char* driver : {"DemoMfd.EXE", "DemoMail.mfs", "SELECTG.DAT"}) {
@@ -82,9 +75,6 @@ InstalledProgram::InstalledProgram() : savedDriversPath_(ProfileDriversPath()) {
     }
     PutFile(File("ActiveMailers.dat"),
             "Demo Mail (program driver)" + std::string(200, ' ') + "DemoMfd.EXE\r\n");
-    std::string directory = TestDir::kPath;
-    directory.pop_back();
-    WriteProfileStringA(kDriversSection, "Path", directory.c_str());
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, kSettingsFile);
     WritePrivateProfileStringA("PGP", "Mainexe", PGPTrayStandin::File("PGPTray.Exe").c_str(),
                                kSettingsFile);
@@ -92,8 +82,6 @@ InstalledProgram::InstalledProgram() : savedDriversPath_(ProfileDriversPath()) {
 }
 
 InstalledProgram::~InstalledProgram() {
-    WriteProfileStringA(kDriversSection, "Path",
-                        savedDriversPath_.empty() ? nullptr : savedDriversPath_.c_str());
     WritePrivateProfileStringA("General", nullptr, nullptr, kSettingsFile);
     WritePrivateProfileStringA("PGP", nullptr, nullptr, kSettingsFile);
 }

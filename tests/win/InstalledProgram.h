@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "win/DriversInWinIni.h"
 #include "win/StandinProgram.h"
 #include "win/TestDir.h"
 
@@ -44,7 +45,7 @@ public:
 
 private:
     TestDir dir_;
-    std::string savedDriversPath_;
+    DriversInWinIni drivers_;
 };
 
 // Polls the condition every 50 ms until it holds or the time limit passes; its last answer.

@@ -14,14 +14,15 @@
 #include "mailers/MFDDirectory.h"
 #include "platform/MailerWindows.h"
 #include "standins/DemoMail/DemoMailIds.h"
+#include "win/DriversInWinIni.h"
 #include "win/OnWin32.h"
+#include "win/PGPTrayStandin.h"
 #include "win/StandinProgram.h"
 #include "win/TestWindow.h"
 #include "win32/Win32UserInterface.h"
 
 namespace {
 
-constexpr const char* kDriversSection = "Mail Form Drivers";
 const char* const kMessage =
     "To: Bob <bob@example.org>\r\n"
     "Cc: carol@example.org\r\n"
@@ -30,24 +31,6 @@ const char* const kMessage =
     "Found through the library.\r\n-- \r\nAlice";
 constexpr const char* kProgramDriver = "DemoMfd.EXE";
 constexpr const char* kScript = "DemoMail.mfs";
-
-std::string ShortPath(const std::string& path) {
-    char shortPath[MAX_PATH] = "";
-    GetShortPathNameA(path.c_str(), shortPath, sizeof shortPath);
-    return shortPath;
-}
-
-std::string ProfileDriversPath() {
-    char value[MAX_PATH] = "";
-    GetProfileStringA(kDriversSection, "Path", "", value, sizeof value);
-    return value;
-}
-
-std::string WindowText(HWND window) {
-    char text[4096] = "";
-    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
 
 void Install(const std::string& standin, const std::string& name) {
     ASSERT_TRUE(CopyFileA(StandinPath(standin).c_str(), TestDir::File(name).c_str(), FALSE))
@@ -59,13 +42,7 @@ void Install(const std::string& standin, const std::string& name) {
 // program driver and the script); the main window is a hidden window of the test.
 class MailerDetectionTest : public OnWin32 {
 protected:
-    MailerDetectionTest()
-        : savedDriversPath_(ProfileDriversPath()),
-          savedMailers_(Mailers()),
-          main_(nullptr, 50, 50) {
-        std::string directory = TestDir::kPath;
-        directory.pop_back();
-        WriteProfileStringA(kDriversSection, "Path", directory.c_str());
+    MailerDetectionTest() : savedMailers_(Mailers()), main_(nullptr, 50, 50) {
         Install("ORV.EXE", "ORV.EXE");
         Install("drivers\\DemoMfd.EXE", kProgramDriver);
         Install("drivers\\DemoMail.mfs", kScript);
@@ -78,8 +55,6 @@ protected:
     ~MailerDetectionTest() override {
         Win32UserInterface::SetMainWindow(nullptr);
         Mailers() = savedMailers_;
-        WriteProfileStringA(kDriversSection, "Path",
-                            savedDriversPath_.empty() ? nullptr : savedDriversPath_.c_str());
     }
 
     // Loads the library with only the mailer served by that driver in the Active list.
@@ -115,7 +90,7 @@ protected:
     }
 
 private:
-    std::string savedDriversPath_;
+    DriversInWinIni drivers_;
     MailerLibrary savedMailers_;
     TestWindow main_;
 };
