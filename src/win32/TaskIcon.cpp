@@ -88,6 +88,9 @@ void TTaskIcon::SetToolTip(const std::string& toolTip) {
         return;
     }
     toolTip_ = cut;
+    // The icon's window carries the tip as its title, so that other programs can tell the
+    // program's icons apart.
+    SetWindowTextA(window_, toolTip_.c_str());
     Modified();
 }
 

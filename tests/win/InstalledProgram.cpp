@@ -102,6 +102,17 @@ std::vector<HWND> InstalledProgram::WaitForTrayIcons(const StandinProgram& progr
     return icons.size() == 2 ? icons : std::vector<HWND>{};
 }
 
+HWND InstalledProgram::IconTitled(const std::vector<HWND>& icons, const std::string& toolTip) {
+    for (HWND icon : icons) {
+        char title[64] = "";
+        GetWindowTextA(icon, title, sizeof title);
+        if (toolTip == title) {
+            return icon;
+        }
+    }
+    return nullptr;
+}
+
 std::vector<HWND> InstalledProgram::VisibleWindows(const StandinProgram& program) {
     return WindowsOf(program, true, nullptr);
 }

@@ -33,6 +33,9 @@ public:
     static std::vector<HWND> WaitForTrayIcons(const StandinProgram& program,
                                               DWORD timeoutMs = 20000);
 
+    // Of the program's tray icon windows, the one whose tip is that text; null for none.
+    static HWND IconTitled(const std::vector<HWND>& icons, const std::string& toolTip);
+
     // The program's visible top-level windows.
     static std::vector<HWND> VisibleWindows(const StandinProgram& program);
 

@@ -14,6 +14,7 @@
 #include "win/InstalledProgram.h"
 #include "win/PGPTrayStandin.h"
 #include "win/StandinProgram.h"
+#include "win32/ControlIds.h"
 #include "win32/Win32Clipboard.h"
 
 namespace {
@@ -206,6 +207,29 @@ TEST_F(Tervane5RunTest, AReceivedMessageIsDecryptedAndTheKeyItCarriesImported) {
     EXPECT_TRUE(Contains(FileContent(PGPTrayStandin::File("keyring.txt")), "mQENBFz0c2gBCAC7"));
     // What was read stays as it is in the read window.
     EXPECT_EQ(BodyOf(reader), encrypted);
+}
+
+TEST_F(Tervane5RunTest, ARightClickOpensThePropertiesWhereADoubleClickAndOkMakeAMailerActive) {
+    StartProgram();
+    HWND mainIcon = InstalledProgram::IconTitled(icons_, "Tervane 5");
+    ASSERT_NE(mainIcon, nullptr);
+    ASSERT_NE(InstalledProgram::IconTitled(icons_, "Tervane Tools"), nullptr);
+    PostMessageA(mainIcon, WM_USER, 0, WM_RBUTTONUP);
+    HWND props = program_->WaitForWindow("TfrmProps");
+    ASSERT_NE(props, nullptr) << WhatHappened();
+    HWND library = GetDlgItem(props, kLstLibrary);
+    ASSERT_EQ(SendMessageA(library, LB_GETCOUNT, 0, 0), 1);  // the script's mailer
+    SendMessageA(library, LB_SETCURSEL, 0, 0);
+    SendMessageA(props, WM_COMMAND, MAKEWPARAM(kLstLibrary, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(library));
+    EXPECT_EQ(SendMessageA(GetDlgItem(props, kLstActive), LB_GETCOUNT, 0, 0), 2);
+    SendMessageA(props, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(props, IDOK)));
+    EXPECT_FALSE(IsWindowVisible(props));
+    const std::string gap(200, ' ');
+    EXPECT_EQ(FileContent(InstalledProgram::File("ActiveMailers.dat")),
+              "Demo Mail (program driver)" + gap + "DemoMfd.EXE\r\nDemo Mail (script)" + gap +
+                  "DemoMail.mfs\r\n");
 }
 
 }  // namespace
