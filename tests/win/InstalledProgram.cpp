@@ -18,33 +18,6 @@ void Copy(const std::string& from, const std::string& name) {
     }
 }
 
-struct Query {
-    DWORD processId;
-    bool visibleOnly;
-    const char* className;  // null: any
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK Visit(HWND window, LPARAM lParam) {
-    auto& query = *reinterpret_cast<Query*>(lParam);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    char className[256] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (processId == query.processId && (!query.visibleOnly || IsWindowVisible(window)) &&
-        (query.className == nullptr || std::string(className) == query.className)) {
-        query.found.push_back(window);
-    }
-    return TRUE;
-}
-
-std::vector<HWND> WindowsOf(const StandinProgram& program, bool visibleOnly,
-                            const char* className) {
-    Query query{program.ProcessId(), visibleOnly, className, {}};
-    EnumWindows(Visit, reinterpret_cast<LPARAM>(&query));
-    return query.found;
-}
-
 // The icon is in the notification area: only then does a change of it succeed.
 bool InTheArea(HWND window) {
     NOTIFYICONDATAA record{};
@@ -95,7 +68,7 @@ std::vector<HWND> InstalledProgram::WaitForTrayIcons(const StandinProgram& progr
     std::vector<HWND> icons;
     WaitUntil(
         [&] {
-            icons = WindowsOf(program, false, "TTaskIcon");
+            icons = program.TopLevelWindows(false, "TTaskIcon");
             return icons.size() == 2 && InTheArea(icons[0]) && InTheArea(icons[1]);
         },
         timeoutMs);
@@ -114,7 +87,7 @@ HWND InstalledProgram::IconTitled(const std::vector<HWND>& icons, const std::str
 }
 
 std::vector<HWND> InstalledProgram::VisibleWindows(const StandinProgram& program) {
-    return WindowsOf(program, true, nullptr);
+    return program.TopLevelWindows(true, nullptr);
 }
 
 void InstalledProgram::ClickMainIcon(const std::vector<HWND>& icons, HWND mailerWindow) {

@@ -9,8 +9,9 @@ constexpr DWORD kPollMs = 20;
 
 struct WindowQuery {
     DWORD processId;
-    const char* className;
-    HWND found = nullptr;
+    bool visibleOnly;
+    const char* className;  // null: any
+    std::vector<HWND> found;
 };
 
 BOOL CALLBACK VisitTopLevelWindow(HWND window, LPARAM lParam) {
@@ -19,11 +20,11 @@ BOOL CALLBACK VisitTopLevelWindow(HWND window, LPARAM lParam) {
     GetWindowThreadProcessId(window, &processId);
     char className[256] = "";
     GetClassNameA(window, className, sizeof className);
-    if (processId == query.processId && IsWindowVisible(window) &&
-        std::string(className) == query.className) {
-        query.found = window;
+    if (processId == query.processId && (!query.visibleOnly || IsWindowVisible(window)) &&
+        (query.className == nullptr || std::string(className) == query.className)) {
+        query.found.push_back(window);
     }
-    return query.found == nullptr;
+    return TRUE;
 }
 
 }  // namespace
@@ -69,13 +70,18 @@ std::optional<DWORD> StandinProgram::WaitForExit(DWORD timeoutMs) {
     return code;
 }
 
+std::vector<HWND> StandinProgram::TopLevelWindows(bool visibleOnly, const char* className) const {
+    WindowQuery query{process_.dwProcessId, visibleOnly, className, {}};
+    EnumWindows(VisitTopLevelWindow, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
 HWND StandinProgram::WaitForWindow(const char* className, DWORD timeoutMs) const {
     const DWORD start = GetTickCount();
     do {
-        WindowQuery query{process_.dwProcessId, className};
-        EnumWindows(VisitTopLevelWindow, reinterpret_cast<LPARAM>(&query));
-        if (query.found) {
-            return query.found;
+        const std::vector<HWND> found = TopLevelWindows(true, className);
+        if (!found.empty()) {
+            return found.front();
         }
         Sleep(kPollMs);
     } while (GetTickCount() - start < timeoutMs);

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // A file below the build tree's stand-in directory, e.g. "drivers\\DemoMfd.EXE".
 std::string StandinPath(const std::string& relative);
@@ -24,6 +25,10 @@ public:
 
     // The exit code when the program ends within the time limit.
     std::optional<DWORD> WaitForExit(DWORD timeoutMs = 20000);
+
+    // The program's top-level windows in Z order, the hidden ones too unless visibleOnly, of
+    // the class (null: of any class).
+    std::vector<HWND> TopLevelWindows(bool visibleOnly, const char* className) const;
 
     // The program's first visible top-level window of the class, once it is there; null when
     // none comes within the time limit.
