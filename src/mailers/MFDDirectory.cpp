@@ -92,11 +92,6 @@ bool IsOffered(const MailerEntry& entry, const std::string& directory) {
            Os().files->Exists(directory + "\\" + entry.DriverFile);
 }
 
-MailerLibrary& Mailers() {
-    static MailerLibrary mailers;
-    return mailers;
-}
-
 void LoadMailerLibrary() {
     MailerLibrary& m = Mailers();
     m.directory = Os().profiles->ReadSystem("Mail Form Drivers", "Path", "");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/CoreState.h"
 #include "core/PGPInvoke.h"
 #include "mailers/MFDDirectory.h"
 #include "platform/Dialogs.h"
@@ -42,7 +43,7 @@ PropsView AddressControls() {
 
 // The PGP main program path up to and including its last backslash.
 std::string PGPDirectory() {
-    return PathOfFile(PGPMainProgramPath);
+    return PathOfFile(Core().PGPMainProgramPath);
 }
 
 void AskSuperDebug() {
@@ -108,7 +109,7 @@ void FillAboutText(const std::string& ownFileVersion) {
         "Installed in: " + Paths().dir,
         "Mail Form Drivers in: " + Mailers().directory,
         "Windows: " + WindowsVersionText(),
-        "Using " + PGPProductName + " V" + TrimBlanks(PGPFileVersion),
+        "Using " + Core().PGPProductName + " V" + TrimBlanks(Core().PGPFileVersion),
         "Installed in: " + PGPDirectory(),
         "PGP is a trade mark of Pretty Good Privacy, Inc.",
     };
@@ -141,7 +142,7 @@ bool RunPGPItem(const std::string& programFile) {
     const unsigned result = Os().processes->WinExec(commandLine, kSwShowNormal);
     if (result < kFirstGoodStartResult) {
         ReportFatalError("RunPGPItem/Winexec returned " + std::to_string(result),
-                         PGPMainProgramPath);
+                         Core().PGPMainProgramPath);
         return false;
     }
     return true;

@@ -129,15 +129,15 @@ bool TfrmProps::OnModelCommand(int id, int notification) {
 
 void TfrmProps::btnOkClick() {
     SaveSettings();
-    Checkpoint = 2345;
+    Checkpoint() = 2345;
     Hide();
 }
 
 // The mailer lists stay as they are: only the settings are read again.
 void TfrmProps::btnCancelClick() {
-    Checkpoint = 4410;
+    Checkpoint() = 4410;
     LoadSettings();
-    Checkpoint = 4411;
+    Checkpoint() = 4411;
     ShowModel();
     Hide();
 }
@@ -147,7 +147,7 @@ void TfrmProps::btnHelpClick() {
 }
 
 void TfrmProps::btnUnloadClick() {
-    Checkpoint = 99999;
+    Checkpoint() = 99999;
     Os().application->Terminate();
 }
 

@@ -12,7 +12,6 @@
 #include "win32/PropsIcons.h"
 #include "win32/PropsPopupMenu.h"
 #include "win32/PropsText.h"
-#include "win32/Win32TipWindow.h"
 
 namespace {
 
@@ -39,8 +38,9 @@ constexpr PendingTool kPendingTools[] = {
 
 }  // namespace
 
-PropsTray::PropsTray(HWND window, std::function<void()> showPropsWindow, HelpOpener openHelp)
-    : window_(window), openHelp_(std::move(openHelp)) {
+PropsTray::PropsTray(HWND window, std::function<void()> showPropsWindow, HelpOpener openHelp,
+                     Win32TipWindow& tipWindow)
+    : window_(window), openHelp_(std::move(openHelp)), tipWindow_(tipWindow) {
     taskIcon1_.SetIcon(ResourceIcon(kProgramIconId));
     taskIcon1_.SetToolTip("Tervane 5");
     taskIcon1_.OnClick = TaskIcon1Click;
@@ -48,13 +48,12 @@ PropsTray::PropsTray(HWND window, std::function<void()> showPropsWindow, HelpOpe
     taskIcon2_.SetIcon(ResourceIcon(kToolsIconId));
     taskIcon2_.SetToolTip("Tervane Tools");
     taskIcon2_.OnRightClick = [this](int x, int y) { TaskIcon2RightClick(x, y); };
-    // The tip window takes the main icon away while it is open.
-    SetMainIconSwitch([this](bool active) { taskIcon1_.SetActive(active); });
+    tipWindow_.SetMainIconSwitch([this](bool active) { taskIcon1_.SetActive(active); });
     SetTimer(window_, kTimer1, kTimer1Interval, nullptr);
 }
 
 PropsTray::~PropsTray() {
-    SetMainIconSwitch(nullptr);
+    tipWindow_.SetMainIconSwitch(nullptr);
     KillTimer(window_, kTimer1);
 }
 

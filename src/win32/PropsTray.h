@@ -10,14 +10,17 @@
 
 #include "win32/HelpFile.h"
 #include "win32/TaskIcon.h"
+#include "win32/Win32TipWindow.h"
 
 class PropsTray {
 public:
     static constexpr UINT_PTR kTimer1 = 1;
 
     // Makes both icons, still inactive, and starts Timer1 on the window. `showPropsWindow`
-    // is the main icon's right click.
-    PropsTray(HWND window, std::function<void()> showPropsWindow, HelpOpener openHelp);
+    // is the main icon's right click; the tip window takes the main icon away while it is
+    // open.
+    PropsTray(HWND window, std::function<void()> showPropsWindow, HelpOpener openHelp,
+              Win32TipWindow& tipWindow);
     ~PropsTray();
     PropsTray(const PropsTray&) = delete;
     PropsTray& operator=(const PropsTray&) = delete;
@@ -39,6 +42,7 @@ private:
 
     HWND window_;
     HelpOpener openHelp_;
+    Win32TipWindow& tipWindow_;
     TTaskIcon taskIcon1_;
     TTaskIcon taskIcon2_;
 };

@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "win32/ControlIds.h"
-#include "win32/Hourglass.h"
 #include "win32/Panel.h"
 
 namespace {
@@ -76,8 +75,8 @@ HWND CreateChild(const char* className, const char* text, DWORD style, HWND pare
 
 }  // namespace
 
-TfrmRunning::TfrmRunning(int left, int top)
-    : font_(CreatePanelFont()), picture_(CreateLockPicture()) {
+TfrmRunning::TfrmRunning(int left, int top, const Hourglass& hourglass)
+    : hourglass_(hourglass), font_(CreatePanelFont()), picture_(CreateLockPicture()) {
     static const ATOM registered = RegisterRunningClass(WindowProc);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
@@ -128,7 +127,7 @@ LRESULT CALLBACK TfrmRunning::WindowProc(HWND window, UINT message, WPARAM wPara
 }
 
 LRESULT TfrmRunning::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (KeepHourglass(message)) {
+    if (hourglass_.Keep(message)) {
         return TRUE;
     }
     if (message == WM_MOUSEACTIVATE) {

@@ -57,7 +57,7 @@ TEST_F(FileUtil, WriteFileStringReportsFailuresAsOneWarning) {
     } cases[] = {{kErrorAccessDenied, "File access denied"},
                  {kErrorDiskFull, "Disk full"},
                  {1234, "I/O error 1234"}};
-    Checkpoint = 5506;
+    Checkpoint() = 5506;
     for (const Case& c : cases) {
         const std::string name = "C:\\Data\\f" + std::to_string(c.code);
         if (c.code == kErrorAccessDenied) {

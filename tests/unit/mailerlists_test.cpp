@@ -18,14 +18,6 @@ std::string Entry(const std::string& name, const std::string& driver) {
 
 class MailerListsTest : public FakeOs {
 protected:
-    MailerListsTest() { Reset(); }
-    ~MailerListsTest() override { Reset(); }
-
-    static void Reset() {
-        Mailers() = MailerLibrary{};
-        Props() = PropsModel{};
-    }
-
     MailerLibrary& m = Mailers();
     PropsModel& props = Props();
 };
@@ -118,7 +110,8 @@ TEST_F(MailerListsTest, ExclusiveDriversAskBeforeTheActiveListIsCleared) {
     };
     for (const ExclusiveCase& c : cases) {
         SCOPED_TRACE(c.what);
-        Reset();
+        m = MailerLibrary{};
+        props = PropsModel{};
         user.shown.clear();
         m.exclusiveDrivers = {"NOTES.MFS", "missing.exe", "Solo.Exe"};
         m.active = c.active;

@@ -49,7 +49,7 @@ TEST_P(WriteFileStringDenied, ShowsAWarningAndLogsIt) {
             GTEST_SKIP() << "this user may write read-only files (Wine run by root)";
         }
     }
-    Checkpoint = 4321;
+    Checkpoint() = 4321;
     const std::string expected =
         "Error in WriteFileString:" + target + ".4321 with File access denied";
 

@@ -177,7 +177,7 @@ TEST_F(TaskIconTest, AnErrorInAHandlerIsReportedAndGoesNoFurther) {
         ++clicks;
         throw std::runtime_error("Access violation");
     };
-    Checkpoint = 5555;
+    Checkpoint() = 5555;
     std::optional<SeenMessageBox> seen;
     {
         MessageBoxAnswerer answerer;

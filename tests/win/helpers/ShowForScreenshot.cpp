@@ -14,6 +14,7 @@
 #include <string>
 #include <thread>
 
+#include "app/ProgramState.h"
 #include "mailers/MFDDirectory.h"
 #include "platform/MailerWindows.h"
 #include "platform/Platform.h"
@@ -53,7 +54,8 @@ void PumpUntil(const std::string& stopFile) {
 }
 
 void ShowRunning(const std::string& rectFile, const std::string& stopFile) {
-    TfrmRunning frmRunning(300, 300);
+    const Hourglass hourglass;
+    TfrmRunning frmRunning(300, 300, hourglass);
     frmRunning.SetPosition(40);
     WriteRect(frmRunning.Handle(), rectFile);
     PumpUntil(stopFile);
@@ -125,19 +127,18 @@ std::string ScriptInformation() {
 void ShowScriptInfo(const std::string& rectFile, const std::string& stopFile) {
     const std::string caption = "Mail Form Script - C:\\Mail Form Drivers\\DemoMail.mfs";
     std::thread watcher = WatchDialog(caption, rectFile, stopFile);
-    InstallWin32Platform();  // the window places itself through the platform
     Win32MailerWindows().ShowScriptInfo(caption, ScriptInformation());
     watcher.join();
 }
 
 // The two demo mailers, one in each list, and two mailing-list addresses.
-void ShowProps(int page, const std::string& rectFile, const std::string& stopFile) {
-    InstallWin32Platform();  // the window places itself through the platform
+void ShowProps(Win32Platform& platform, int page, const std::string& rectFile,
+               const std::string& stopFile) {
     Mailers().library = {EntryText({"Demo Mail (script)", "", "DemoMail.mfs"})};
     Mailers().active = {EntryText({"Demo Mail (program driver)", "", "DemoMfd.EXE"})};
     Props().mailingList = {"tervane-users@lists.example.org", "announce@example.net"};
     Shell().recentPage = page;
-    TfrmProps frmProps([](HWND, int) {});
+    TfrmProps frmProps(platform, [](HWND, int) {});
     frmProps.ShowPropsWindow();
     Os().ui->ProcessMessages();
     Sleep(300);  // the first paint
@@ -177,6 +178,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string subject = argv[1];
+    // The windows place themselves through the platform.
+    Win32Platform platform;
+    ProgramState state;
+    state.os = platform.Services();
+    const InstalledProgramState installed(state);
     if (subject == "running") {
         ShowRunning(argv[2], argv[3]);
     } else if (subject == "dialog") {
@@ -186,9 +192,9 @@ int main(int argc, char** argv) {
     } else if (subject == "scriptinfo") {
         ShowScriptInfo(argv[2], argv[3]);
     } else if (subject == "props-mailers") {
-        ShowProps(kPageMailerChoice, argv[2], argv[3]);
+        ShowProps(platform, kPageMailerChoice, argv[2], argv[3]);
     } else if (subject == "props-routine") {
-        ShowProps(kPageRoutine, argv[2], argv[3]);
+        ShowProps(platform, kPageRoutine, argv[2], argv[3]);
     } else if (subject == "tips") {
         ShowTips(argv[2], argv[3]);
     } else {
