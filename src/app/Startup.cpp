@@ -20,6 +20,7 @@
 #include "support/deblog.h"
 #include "support/error.h"
 #include "support/fileutil.h"
+#include "support/sysinfo.h"
 #include "support/verslab.h"
 
 namespace {

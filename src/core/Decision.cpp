@@ -53,11 +53,13 @@ bool NothingRead(const TMFDData& data) {
 
 // A compose window that already holds PGP output other than a key is decrypted or
 // verified, not processed again.
-void ClassifyBody(const TMFDData& data, RunState& state) {
+void ClassifyBody(const RunInput& input, RunState& state) {
+    const TMFDData& data = input.data;
     state.outgoing = (data.Wtype & kWtypeOutgoing) != 0;
     state.posting = (data.Wtype & kWtypePosting) != 0;
     state.incoming = (data.Wtype & kWtypeIncoming) != 0;
     state.body = state.incoming ? UnindentPGPMarkers(data.Body) : data.Body;
+    input.milestone(5507);
     state.blocks = ClassifyPGP(state.body);
     if ((state.outgoing || state.posting) && state.blocks.HasPGPBlock &&
         !state.blocks.HasPublicKey) {
@@ -179,8 +181,9 @@ RunDecision DecideRun(const RunInput& input) {
         return stop;
     }
     RunState state;
-    ClassifyBody(input.data, state);
+    ClassifyBody(input, state);
     DecideKeyImport(input, state);
+    input.milestone(5508);
     state.mailingListHit = MailingListHit(input.data.To, input.data.Cc, input.mailingList);
     ChooseOutwardCommand(input, state);
     if (std::optional<RunDecision> stop = TakeIncoming(state)) {

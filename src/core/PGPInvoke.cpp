@@ -13,6 +13,7 @@
 #include "platform/UserInterface.h"
 #include "support/error.h"
 #include "support/fileutil.h"
+#include "support/sysinfo.h"
 #include "support/verslab.h"
 
 namespace {

@@ -89,16 +89,16 @@ RunInput InputFor(bool routineRun, const TMFDData& data) {
     input.optionIndex = routineRun ? properties.ProcessingIndex() : properties.OutwardIndex();
     input.forceKeyRead = properties.ForceKeyRead();
     input.mailingList = properties.MailingListAddresses();
+    input.milestone = [](int checkpoint) { Checkpoint() = checkpoint; };
     return input;
 }
 
-// The decision passes the milestones from classification to the command's choice in one
-// call; a read that gave nothing stops before them.
+// The command is chosen; a read that gave nothing stopped before the decision's milestones.
 void MarkDecisionMade(const RunDecision& decision) {
     if (decision.outcome == RunOutcome::Stop && decision.stopBox == StopBox::AppMessageBox) {
         return;
     }
-    Checkpoint() = 5509;  // 5507 and 5508 are passed inside the decision
+    Checkpoint() = 5509;
 }
 
 // Shows a stop's message or asks the confirmation; true when PGP is to be called.

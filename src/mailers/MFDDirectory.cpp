@@ -6,8 +6,8 @@
 #include "platform/Platform.h"
 #include "platform/Profiles.h"
 #include "support/ProgramPaths.h"
-#include "support/ioerror.h"
-#include "support/readastr.h"
+#include "platform/FileError.h"
+#include "support/fileutil.h"
 #include "support/strutil.h"
 
 namespace {

@@ -19,6 +19,7 @@
 #include "support/ProgramPaths.h"
 #include "support/error.h"
 #include "support/fileutil.h"
+#include "support/sysinfo.h"
 #include "support/strutil.h"
 
 namespace {

@@ -17,7 +17,7 @@
 #include "support/deblog.h"
 #include "support/error.h"
 #include "support/fileutil.h"
-#include "support/readastr.h"
+#include "support/fileutil.h"
 #include "support/strutil.h"
 #include "support/verslab.h"
 

@@ -20,7 +20,6 @@ namespace {
 constexpr UINT_PTR kSubclassId = 1;
 constexpr int kTextIndent = 2;
 constexpr DWORD kTrackPoll = 50;  // ms between looks at the mouse button while nothing comes
-constexpr DWORD kDragPoll = 50;   // ms between looks at the mouse button while nothing comes
 
 constexpr PopupItem kLibraryMenu[] = {{kPopDetails, "&Details"}, {kPopMakeActive, "Make &Active"}};
 constexpr PopupItem kActiveMenu[] = {{kPopDetails, "Details"},

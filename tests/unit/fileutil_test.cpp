@@ -5,7 +5,8 @@
 #include "fakes/FakeOs.h"
 #include "support/error.h"
 #include "support/fileutil.h"
-#include "support/readastr.h"
+#include "support/sysinfo.h"
+#include "support/fileutil.h"
 
 namespace {
 

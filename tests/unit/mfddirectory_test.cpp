@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeOs.h"
-#include "support/ioerror.h"
+#include "platform/FileError.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

@@ -11,6 +11,7 @@
 #include "support/deblog.h"
 #include "support/error.h"
 #include "support/fileutil.h"
+#include "support/sysinfo.h"
 #include "support/placefrm.h"
 #include "win/MessageBoxAnswerer.h"
 #include "win/OnWin32.h"
