@@ -12,6 +12,7 @@
 #include "shell/PropsModel.h"
 #include "support/error.h"
 #include "win32/ControlIds.h"
+#include "win32/Fonts.h"
 #include "win32/PropsPopupMenu.h"
 #include "win32/props.h"
 
@@ -56,13 +57,10 @@ void ShowRows(HWND list, const std::vector<std::string>& rows, std::vector<std::
 }
 
 int RowHeight(HWND list) {
-    const HDC dc = GetDC(list);
-    const HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
+    const WindowDc dc(list);
+    const SelectedObject font(dc.Get(), FontOf(list));
     TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(list, dc);
+    GetTextMetricsA(dc.Get(), &metrics);
     return metrics.tmHeight + 2;
 }
 

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "shell/PropsModel.h"
+#include "win32/ControlDef.h"
 #include "win32/ControlIds.h"
-#include "win32/Hints.h"
 
 namespace {
 
@@ -27,18 +27,6 @@ constexpr DWORD kLabel = SS_LEFT | WS_GROUP;
 constexpr DWORD kList = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | WS_GROUP;
 // Rows hold the display name, 200 blanks and the driver file: the window draws the name.
 constexpr DWORD kMailerList = kList | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
-
-struct ControlDef {
-    int id;
-    const char* className;
-    const char* text;
-    DWORD style;
-    DWORD exStyle;
-    int page;
-    int left, top, width, height;  // in the page area; below the pages, in the client area
-    int helpContext;               // 0: the page's
-    const char* hint;
-};
 
 // In creation order, which is the order of the Tab key and, from the top down, the order
 // in which they lie over each other: a label comes before the control its mnemonic reaches,
@@ -145,15 +133,12 @@ HWND CreateTabs(HWND window, const RECT& place, HFONT font) {
 HBITMAP PaintTabs(HWND tabs) {
     RECT all{};
     GetClientRect(tabs, &all);
-    const HDC screen = GetDC(tabs);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, all.right, all.bottom);
-    ReleaseDC(tabs, screen);
-    const HGDIOBJ old = SelectObject(dc, bitmap);
-    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
-    SendMessageA(tabs, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    SelectObject(dc, old);
-    DeleteDC(dc);
+    const WindowDc screen(tabs);
+    const MemoryDc dc(screen.Get());
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen.Get(), all.right, all.bottom);
+    const SelectedObject drawn(dc.Get(), bitmap);
+    FillRect(dc.Get(), &all, GetSysColorBrush(COLOR_BTNFACE));
+    SendMessageA(tabs, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
     return bitmap;
 }
 
@@ -166,19 +151,10 @@ POINT PageOrigin(HWND tabs) {
     return {area.left, area.top};
 }
 
-HWND CreateControl(HWND window, const ControlDef& c, POINT origin, HFONT font) {
-    const bool onPage = c.page >= 0;
-    const int left = c.left + (onPage ? origin.x : 0);
-    const int top = c.top + (onPage ? origin.y : 0);
-    const DWORD shown = c.page == kBelowPages ? WS_VISIBLE : 0;
-    const HWND control = CreateWindowExA(c.exStyle, c.className, c.text, WS_CHILD | shown | c.style,
-                                         left, top, c.width, c.height, window,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
-                                         GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    const int helpContext = c.helpContext != 0 ? c.helpContext : PageHelpContext(c.page);
-    SetWindowContextHelpId(control, static_cast<DWORD>(helpContext));
-    return control;
+// A page's control is placed in the page area; the buttons below the pages are always shown.
+void CreatePageControl(HWND window, const ControlDef& c, POINT origin, HFONT font) {
+    const POINT offset = c.page >= 0 ? origin : POINT{0, 0};
+    CreateControl(window, c, font, offset, c.page == kBelowPages, PageHelpContext(c.page));
 }
 
 }  // namespace
@@ -196,13 +172,10 @@ PropsPages::PropsPages(HWND window, const RECT& place, HFONT font)
       pageBrush_(CreatePatternBrush(pageBitmap_.Get())) {
     ShowMailerTabs(true);  // the tabs' height sets the page area
     const POINT origin = PageOrigin(tabs_);
-    const HWND hints = CreateHints(window);
     for (const ControlDef& c : kControls) {
-        const HWND control = CreateControl(window, c, origin, font);
-        if (c.hint) {
-            AddHint(hints, window, control, c.hint);
-        }
+        CreatePageControl(window, c, origin, font);
     }
+    AddHints(window, kControls);
     // Each control created goes under the ones before it: the tabs go under them all again.
     SetWindowPos(tabs_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -253,10 +226,9 @@ void PropsPages::Allow(int id, bool allowed) {
 
 HBRUSH PropsPages::PageBackground(HWND control, HDC dc) const {
     const ControlDef* def = DefinitionOf(GetDlgCtrlID(control));
-    const bool plain =
-        def && def->page >= 0 &&
-        (std::string_view(def->className) == "BUTTON" ||
-         (std::string_view(def->className) == "STATIC" && def->id != kLblNoMailers));
+    const bool plain = def && def->page >= 0 &&
+                       (std::string_view(def->className) == "BUTTON" ||
+                        (std::string_view(def->className) == "STATIC" && def->id != kLblNoMailers));
     if (!plain) {
         return nullptr;
     }
