@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "support/HelpContexts.h"
 #include "win32/ControlIds.h"
 #include "win32/DialogLayout.h"
 #include "win32/DialogProc.h"
@@ -13,7 +14,6 @@ namespace {
 constexpr const char* kCaption = "These mailers are running right now - choose one";
 constexpr int kClientWidth = 470;
 constexpr int kClientHeight = 91;
-constexpr int kHelpContext = 9002;
 
 constexpr ControlPlace kControls[] = {
     {kLstRunningMailers, 8, 8, 377, 73},
@@ -143,7 +143,7 @@ void TfrmChooseMailer::OnCommand(int id, int notification) {
             EndDialog(dialog_, IDCANCEL);
             break;
         case IDHELP:
-            openHelp_(dialog_, kHelpContext);
+            openHelp_(dialog_, kHelpChooseMailer);
             break;
         default:
             break;
