@@ -55,7 +55,7 @@ for file in Tervane5.exe ORV.EXE Tervane5.chm tips.dat Uninstall.exe Drivers/SEL
     [ -f "$folder/$file" ] || fail "$file is not installed"
 done
 for program in Tervane5.exe ORV.EXE Drivers/DemoMfd.EXE; do
-    x86_64-w64-mingw32-objdump -h "$folder/$program" | grep -q '\.debug' &&
+    x86_64-w64-mingw32-nm "$folder/$program" 2>&1 | grep -q 'no symbols' ||
         fail "$program is not stripped"
 done
 drivers=$(ini "$drive_c/windows/win.ini" "Mail Form Drivers" Path)
