@@ -171,8 +171,12 @@ Function .onInit
     !endif
 FunctionEnd
 
-; A PGP tray program that is not there is refused with a message.
+; A PGP tray program that is not there is refused with a message; none at all leaves the
+; choice for later.
 Function CheckPgpTray
+    ${If} $PgpTray == ""
+        Return
+    ${EndIf}
     ${If} ${FileExists} "$PgpTray"
     ${AndIfNot} ${FileExists} "$PgpTray\*.*"
         Return

@@ -47,6 +47,10 @@ SECONDS=0
 echo "prefix made in ${SECONDS} s"
 
 # --- Install ---------------------------------------------------------------------------
+"$run" "$setup" /S '/PGPTRAY=C:\nowhere\PGPtray.exe'
+status=$?
+[ "$status" -eq 2 ] || fail "a PGP tray program that is not there ended the install with $status"
+gone "$folder" || fail "a refused install left files"
 SECONDS=0
 "$run" "$setup" /S "/PGPTRAY=$(to_wine "$pgp_tray")" || fail "the silent install ended with $?"
 echo "installed in ${SECONDS} s"
