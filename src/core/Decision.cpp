@@ -4,6 +4,7 @@
 
 #include "core/PGPBlocks.h"
 #include "core/PGPCommands.h"
+#include "support/HelpContexts.h"
 #include "support/strutil.h"
 
 namespace {
@@ -12,7 +13,6 @@ constexpr const char* kNoDataText = "Couldn't get data from your e-mail program"
 constexpr const char* kPostingEncryptText =
     "You have opted to encrypt a message to a mailing list or newsgroup. This is not usually "
     "appropriate conduct. Are you sure you want to do this?";
-constexpr int kPostingEncryptHelp = 9000;
 constexpr int kOptionSign = 1;
 constexpr std::size_t kQuotedStartLength = 15;
 
@@ -126,7 +126,7 @@ RunDecision InvokeOrConfirm(const RunInput& input, const RunState& state) {
     if (!input.routineRun && state.posting && input.optionIndex != kOptionSign) {
         decision.outcome = RunOutcome::Confirm;
         decision.message = kPostingEncryptText;
-        decision.helpContext = kPostingEncryptHelp;
+        decision.helpContext = kHelpEncryptPosting;
     } else {
         decision.outcome = RunOutcome::Invoke;
     }

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "support/HelpContexts.h"
 #include "win32/ControlIds.h"
 #include "win32/DialogLayout.h"
 
@@ -9,11 +10,9 @@ namespace {
 
 constexpr const char* kClassName = "TfrmChooseMailer";
 constexpr const char* kCaption = "These mailers are running right now - choose one";
-constexpr int kHelpContext = 9002;
-
 // A dialog frame and a caption without the system menu: no title-bar buttons.
 constexpr DialogFrame kFrame{DS_MODALFRAME | WS_POPUP | WS_CAPTION, WS_EX_TOPMOST, 470, 91,
-                             kHelpContext};
+                             kHelpChooseMailer};
 
 constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
 
@@ -91,7 +90,7 @@ void TfrmChooseMailer::OnCommand(int id, int notification, HWND /*control*/) {
             End(IDCANCEL);
             break;
         case IDHELP:
-            OpenHelp(kHelpContext);
+            OpenHelp(kHelpChooseMailer);
             break;
         default:
             break;

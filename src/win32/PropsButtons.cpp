@@ -12,18 +12,13 @@
 #include "shell/Tips.h"
 #include "shell/props.h"
 #include "shell/settings.h"
+#include "support/HelpContexts.h"
 #include "support/deblog.h"
 #include "support/error.h"
 #include "win32/ControlIds.h"
 #include "win32/PropsMailerLists.h"
 #include "win32/PropsText.h"
 #include "win32/props.h"
-
-namespace {
-
-constexpr int kHelpContextOfFirstPage = 4000;
-
-}  // namespace
 
 void TfrmProps::OnCommand(int id, int notification) {
     switch (id) {
@@ -143,7 +138,7 @@ void TfrmProps::btnCancelClick() {
 }
 
 void TfrmProps::btnHelpClick() {
-    openHelp_(window_, kHelpContextOfFirstPage + Shell().recentPage);
+    openHelp_(window_, kHelpRoutinePage + Shell().recentPage);
 }
 
 void TfrmProps::btnUnloadClick() {

@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "shell/Tips.h"
 #include "shell/TrayDuties.h"
+#include "support/HelpContexts.h"
 #include "win32/ControlIds.h"
 #include "win32/PropsIcons.h"
 #include "win32/PropsPopupMenu.h"
@@ -16,7 +17,6 @@
 namespace {
 
 constexpr UINT kTimer1Interval = 6000;
-constexpr int kToolsHelpContext = 1099;
 
 constexpr PopupItem kPopupMenu2[] = {
     {kPopPrint, "&Print"}, {kPopQuote, "&Quote "}, {kPopSaveToFile, "&Save to file"},
@@ -85,6 +85,6 @@ void PropsTray::TaskIcon2RightClick(int x, int y) {
     if (pending != std::end(kPendingTools)) {
         Os().dialogs->AppMessageBox(pending->notice, MsgDlgType::Information, kMbOk);
     } else if (chosen == kPopHelp) {
-        openHelp_(window_, kToolsHelpContext);
+        openHelp_(window_, kHelpToolsMenu);
     }
 }

@@ -2,7 +2,7 @@
 // message dialog as a run shows it when PGP is still busy, the chooser of two running
 // mailers, the script information window of the demo mailer's script, the properties
 // window on its Mailer Choice or Routine page, or the tip of the day. Writes the window's screen
-// rectangle ("left top right bottom") to a file once it is on the screen, and closes the window
+// rectangle ("left top right bottom") to a file once it has painted, and closes the window
 // when a second file appears.
 //
 //   ShowForScreenshot running|dialog|chooser|scriptinfo|props-mailers|props-routine|tips
@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "app/ProgramState.h"
+#include "demo/Screenshot.h"
 #include "mailers/MFDDirectory.h"
 #include "platform/MailerWindows.h"
 #include "platform/Platform.h"
@@ -41,15 +42,20 @@ void WriteRect(HWND window, const std::string& path) {
     std::ofstream(path) << r.left << ' ' << r.top << ' ' << r.right << ' ' << r.bottom << '\n';
 }
 
+// Handles what waits in this thread's queue.
+void HandlePending() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
 // Keeps the window painted until the stop file appears.
 void PumpUntil(const std::string& stopFile) {
     while (!Exists(stopFile)) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        HandlePending();
     }
 }
 
@@ -57,6 +63,7 @@ void ShowRunning(const std::string& rectFile, const std::string& stopFile) {
     const Hourglass hourglass;
     TfrmRunning frmRunning(300, 300, hourglass);
     frmRunning.SetPosition(40);
+    WaitUntilPainted(HandlePending);
     WriteRect(frmRunning.Handle(), rectFile);
     PumpUntil(stopFile);
 }
@@ -70,7 +77,7 @@ std::thread WatchDialog(const std::string& caption, const std::string& rectFile,
         while (!(dialog = FindWindowA("#32770", caption.c_str())) || !IsWindowVisible(dialog)) {
             Sleep(20);
         }
-        Sleep(300);  // the first paint
+        WaitUntilPainted();
         WriteRect(dialog, rectFile);
         while (!Exists(stopFile)) {
             Sleep(50);
@@ -140,9 +147,7 @@ void ShowProps(Win32Platform& platform, int page, const std::string& rectFile,
     Shell().recentPage = page;
     TfrmProps frmProps(platform, [](HWND, int) {});
     frmProps.ShowPropsWindow();
-    Os().ui->ProcessMessages();
-    Sleep(300);  // the first paint
-    Os().ui->ProcessMessages();
+    WaitUntilPainted(HandlePending);
     WriteRect(frmProps.Handle(), rectFile);
     PumpUntil(stopFile);
 }
