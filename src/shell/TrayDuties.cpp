@@ -77,6 +77,14 @@ void Timer1Timer(const std::function<void()>& showTipOfTheDay) {
 
 // A failed write of the exchange file has been shown as a warning by the writer; the driver
 // is still called and finds the file as it stands.
+void SetClipboardReceiverText(const std::string& text) {
+    if (text == Shell().clipboardReceiver) {
+        return;
+    }
+    Shell().clipboardReceiver = text;
+    ClipboardReceiverChanged(text);
+}
+
 void ClipboardReceiverChanged(const std::string& text) {
     Checkpoint() = 5700;
     if (text.empty()) {

@@ -15,12 +15,13 @@
 #include "shell/PropsModel.h"
 #include "shell/ShellState.h"
 #include "support/AppInfo.h"
+#include "support/HelpContexts.h"
 #include "support/PathOfF.h"
 #include "support/ProgramPaths.h"
 #include "support/error.h"
 #include "support/fileutil.h"
-#include "support/sysinfo.h"
 #include "support/strutil.h"
+#include "support/sysinfo.h"
 
 namespace {
 
@@ -72,6 +73,17 @@ PropsView RefreshPropsWindow() {
     }
     MarkSameDriver();
     return view;
+}
+
+int PageHelpContext(int page) {
+    constexpr int kPageHelpContexts[kPageCount] = {kHelpRoutinePage, 0, kHelpMailerChoicePage,
+                                                   kHelpOptionsPage, kHelpAboutPage};
+    return page >= 0 && page < kPageCount ? kPageHelpContexts[page] : 0;
+}
+
+int HelpButtonContext() {
+    const int page = Shell().recentPage;
+    return kHelpRoutinePage + (page >= 0 && page < kPageCount ? page : kPageRoutine);
 }
 
 int SelectPage(int page) {

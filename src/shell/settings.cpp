@@ -17,7 +17,6 @@
 #include "support/deblog.h"
 #include "support/error.h"
 #include "support/fileutil.h"
-#include "support/fileutil.h"
 #include "support/strutil.h"
 #include "support/verslab.h"
 

@@ -12,7 +12,6 @@
 #include "shell/Tips.h"
 #include "shell/props.h"
 #include "shell/settings.h"
-#include "support/HelpContexts.h"
 #include "support/deblog.h"
 #include "support/error.h"
 #include "win32/ControlIds.h"
@@ -138,7 +137,7 @@ void TfrmProps::btnCancelClick() {
 }
 
 void TfrmProps::btnHelpClick() {
-    openHelp_(window_, kHelpRoutinePage + Shell().recentPage);
+    openHelp_(window_, HelpButtonContext());
 }
 
 void TfrmProps::btnUnloadClick() {

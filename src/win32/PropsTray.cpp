@@ -66,17 +66,6 @@ void PropsTray::Timer1Timer() {
     ::Timer1Timer(ShowTipOfTheDay);
 }
 
-// A multi-line edit reports no change for a text set by the program, so the change is
-// handed on here; the same text again is no change.
-void PropsTray::SetClipboardReceiverText(const std::string& text) {
-    const HWND receiver = GetDlgItem(window_, kTxtClipboardReceiver);
-    if (WindowText(receiver) == text) {
-        return;
-    }
-    SetWindowTextA(receiver, text.c_str());
-    ClipboardReceiverChanged(WindowText(receiver));
-}
-
 // "E&xit" has no action: choosing it only closes the menu.
 void PropsTray::TaskIcon2RightClick(int x, int y) {
     const int chosen = TrackPopup(taskIcon2_.Handle(), kPopupMenu2, {x, y});

@@ -34,9 +34,6 @@ public:
     // The window's WM_TIMER for Timer1.
     void Timer1Timer();
 
-    // Sets the receiver's text; a change hands the new text to the mailer's driver.
-    void SetClipboardReceiverText(const std::string& text);
-
 private:
     void TaskIcon2RightClick(int x, int y);
 

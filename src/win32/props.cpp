@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "shell/PropsModel.h"
 #include "shell/ShellState.h"
+#include "shell/TrayDuties.h"
 #include "shell/props.h"
 #include "support/error.h"
 #include "support/placefrm.h"
@@ -161,7 +162,7 @@ std::vector<std::string> TfrmProps::MailingListAddresses() {
 }
 
 void TfrmProps::SetClipboardReceiverText(const std::string& text) {
-    tray_->SetClipboardReceiverText(text);
+    ::SetClipboardReceiverText(text);
 }
 
 void TfrmProps::HideMainWindow() {

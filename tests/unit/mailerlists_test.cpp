@@ -47,6 +47,17 @@ TEST_F(MailerListsTest, MailersSharingADriverMoveTogetherAndBack) {
     EXPECT_THAT(m.activeDrivers, ElementsAre("b.exe", "d.exe"));
 }
 
+TEST(MailerListDrop, MovesOnlyFromOneListOntoTheOther) {
+    constexpr DropPlace kPlaces[] = {DropPlace::Library, DropPlace::Active,
+                                     DropPlace::NoMailersNotice, DropPlace::Elsewhere};
+    const bool fromLibrary[] = {false, true, true, false};
+    const bool fromActive[] = {true, false, false, false};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(DropMoves(MailerList::Library, kPlaces[i]), fromLibrary[i]) << i;
+        EXPECT_EQ(DropMoves(MailerList::Active, kPlaces[i]), fromActive[i]) << i;
+    }
+}
+
 TEST_F(MailerListsTest, WithoutASelectionNothingMoves) {
     m.library = {Entry("Alpha", "a.exe")};
     m.active = {Entry("Beta", "b.exe")};

@@ -84,6 +84,22 @@ TEST_F(PropsTest, SelectPageCountsAllFivePages) {
     EXPECT_EQ(Shell().recentPage, 4);
 }
 
+// F1 has the page's own topic (none for Special); the Help button counts from Routine's, and
+// a stored recent page that is no page (a damaged settings file) counts as Routine.
+TEST_F(PropsTest, PagesHaveTheirHelpTopicsAndTheHelpButtonCountsFromTheFirst) {
+    const struct {
+        int page;
+        int own;
+        int button;
+    } cases[] = {{0, 4000, 4000}, {1, 0, 4001}, {2, 4002, 4002}, {3, 4003, 4003},
+                 {4, 4004, 4004}, {5, 0, 4000}, {-1, 0, 4000},   {2147483647, 0, 4000}};
+    for (const auto& c : cases) {
+        Shell().recentPage = c.page;
+        EXPECT_EQ(PageHelpContext(c.page), c.own) << c.page;
+        EXPECT_EQ(HelpButtonContext(), c.button) << c.page;
+    }
+}
+
 TEST_F(PropsTest, AddressesAreAddedAsTypedInTheOrderOfEntry) {
     props.addressEdit = "   ";
     EXPECT_FALSE(AddAddress());

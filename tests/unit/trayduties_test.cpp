@@ -161,6 +161,17 @@ TEST_F(ReceiverTest, AnEmptyTextStopsAtOnce) {
     EXPECT_THAT(ui.hourglass, IsEmpty());
 }
 
+// The receiver sees a change only in a text unlike the one it holds; the run empties it
+// with "" before it sets PGP's result, so the same result twice in two runs is two changes.
+TEST_F(ReceiverTest, OnlyADifferentTextIsAChange) {
+    SetClipboardReceiverText(kResult);
+    SetClipboardReceiverText(kResult);
+    EXPECT_EQ(processes.runs.size(), 1u);
+    SetClipboardReceiverText("");
+    SetClipboardReceiverText(kResult);
+    EXPECT_EQ(processes.runs.size(), 2u);
+}
+
 TEST_F(ReceiverTest, TheResultGoesToTheDriverAsTheBodyAloneAndLeavesTheClipboardEmpty) {
     files.Put(Paths().exchangeFile, "To=old@x\r\nSubject=stale\r\n");
     ClipboardReceiverChanged(kResult);
