@@ -1,6 +1,5 @@
 #include "mailers/winop.h"
 
-#include "platform/Dialogs.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -37,50 +36,28 @@ bool WindowMatches(IWindows& windows, WindowId w, const WINDOW& p) {
            MatchesStringer(windows.CaptionOf(l.grandParent), p.Parent.GrandParent.Caption);
 }
 
-// One search: the first match is kept, and the nesting depth counts the levels below the
-// top-level window being walked.
-class WindowSearch {
+// One search: the first match is kept.
+class WindowSearch : public WindowWalk {
 public:
     WindowSearch(IWindows& windows, const WINDOW& pattern) : windows_(windows), pattern_(pattern) {}
 
     WindowId Run(WindowId start) {
-        for (WindowId top = windows_.FirstInZOrder(start); top != 0 && found_ == 0;
-             top = windows_.NextInZOrder(top)) {
-            Check(top);
-            WalkDescendants(top);
-        }
+        Walk(start);
         return found_;
     }
 
 private:
-    // Level 8 is as deep as a window may lie without the user being told; the walk goes on
-    // regardless.
-    static constexpr int kDeepestQuiet = 7;
-
-    void Check(WindowId w) {
+    void Visit(WindowId w) override {
         if (found_ == 0 && WindowMatches(windows_, w, pattern_)) {
             found_ = w;
         }
     }
 
-    void WalkDescendants(WindowId w) {
-        for (WindowId child = windows_.FirstChild(w); child != 0;
-             child = windows_.NextInZOrder(child)) {
-            Check(child);
-            ++depth_;
-            WalkDescendants(child);
-            --depth_;
-            if (depth_ > kDeepestQuiet) {
-                Os().dialogs->MessageDlg(kTooComplexWindows, MsgDlgType::Error, {MsgDlgBtn::Abort},
-                                         0);
-            }
-        }
-    }
+    bool Finished() const override { return found_ != 0; }
 
     IWindows& windows_;
     const WINDOW& pattern_;
     WindowId found_ = 0;
-    int depth_ = 0;
 };
 
 }  // namespace

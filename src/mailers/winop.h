@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "mailers/WindowWalk.h"
 #include "platform/WindowApi.h"
 
 // One text pattern: a window text matches when it contains Contains (if that is set), or
@@ -33,11 +34,6 @@ struct WINDOW {
 };
 
 bool MatchesStringer(const std::string& text, const STRINGER& pattern);
-
-// The message shown for every window of a search that lies nine or more levels below its
-// top-level window.
-constexpr const char* kTooComplexWindows =
-    "Too many/Too complex windows currently open. Try closing some Applications";
 
 // The first window that matches, walking the top-level windows in Z order from the top
 // (found through `start`, one of the program's own top-level windows), each window before

@@ -12,4 +12,7 @@ public:
 
     // Replaces the clipboard's content by the text.
     virtual void SetText(const std::string& text) = 0;
+
+    // Empties the clipboard, so that whatever text it holds afterwards was put there since.
+    virtual void Empty() = 0;
 };

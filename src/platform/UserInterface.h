@@ -17,6 +17,15 @@ struct ScreenPoint {
     int y = 0;
 };
 
+// Where the frame and the question stand around a window that the user must confirm: bars
+// over its left, top and right edges, and the panel over its bottom edge.
+struct IndicatorPlaces {
+    ScreenRect leftBar;
+    ScreenRect topBar;
+    ScreenRect rightBar;
+    ScreenRect panel;
+};
+
 class IUserInterface {
 public:
     virtual ~IUserInterface() = default;
@@ -38,4 +47,12 @@ public:
     // The program's main window, where searches through the other programs' windows start;
     // 0 before it exists.
     virtual WindowId MainWindow() = 0;
+
+    // Blocks the program for that long; nothing is handled meanwhile.
+    virtual void Sleep(int milliseconds) = 0;
+
+    // Shows the three bars (a click on one removes that bar only) and then, modally and in
+    // front of the others, the panel "Is this the correct Window?" with Yes and No, at the
+    // places; removes them all when it is answered. True only when the user answered Yes.
+    virtual bool AskAboutWindow(const IndicatorPlaces& places) = 0;
 };

@@ -23,6 +23,13 @@ struct ScreenRect {
     int Height() const { return bottom - top; }
 };
 
+// A window's text converted to the system's code page, and whether every character came
+// across: a character that the code page cannot hold becomes a stand-in there.
+struct CodePageText {
+    std::string text;
+    bool exact = true;
+};
+
 class IWindows {
 public:
     virtual ~IWindows() = default;
@@ -83,6 +90,27 @@ public:
 
     // Brings the window to the top of the Z order (BringWindowToTop).
     virtual void BringToTop(WindowId window) = 0;
+
+    // The window's style bits (GetWindowLongA with GWL_STYLE).
+    virtual std::uint32_t StyleOf(WindowId window) = 0;
+
+    // True when the window works in Unicode (IsWindowUnicode): what it gives as 8-bit text
+    // is then a conversion.
+    virtual bool IsUnicode(WindowId window) = 0;
+
+    // The length of the window's text as it answers WM_GETTEXTLENGTH, asked in 8 bits.
+    virtual int TextLength(WindowId window) = 0;
+
+    // What the window copies into a buffer of `bufferChars` characters when sent WM_GETTEXT
+    // in 8 bits (the count in the message's first parameter), without the terminating zero.
+    virtual std::string TextByMessage(WindowId window, int bufferChars) = 0;
+
+    // The window's whole text asked in Unicode (WM_GETTEXTLENGTH and WM_GETTEXT) and
+    // converted to the system's code page without best-fit substitutes.
+    virtual CodePageText UnicodeTextByMessage(WindowId window) = 0;
+
+    // Replaces the window's text (WM_SETTEXT, 8 bits) and waits until its program has done so.
+    virtual void SetTextByMessage(WindowId window, const std::string& text) = 0;
 
     // Sends WM_COMMAND with the identifier as wParam and 0 as lParam and waits until the
     // window's program has handled it (SendMessageA).

@@ -15,8 +15,13 @@ class FakeClipboard : public IClipboard {
 public:
     std::string Text() override { return text; }
     void SetText(const std::string& t) override { text = t; }
+    void Empty() override {
+        text.clear();
+        ++empties;
+    }
 
     std::string text;
+    int empties = 0;
 };
 
 // Starts nothing: each start is recorded, and its outcome is what the test set.

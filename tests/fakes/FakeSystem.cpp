@@ -150,3 +150,18 @@ void FakeWindows::SendCommand(WindowId w, unsigned id) {
         it->second(id);
     }
 }
+
+std::string FakeWindows::TextByMessage(WindowId w, int bufferChars) {
+    calls.push_back("GetText " + std::to_string(w) + " " + std::to_string(bufferChars));
+    return contents[w].text.substr(0, static_cast<size_t>(std::max(bufferChars - 1, 0)));
+}
+
+CodePageText FakeWindows::UnicodeTextByMessage(WindowId w) {
+    calls.push_back("GetUnicodeText " + std::to_string(w));
+    return {contents[w].text, contents[w].textInCodePage};
+}
+
+void FakeWindows::SetTextByMessage(WindowId w, const std::string& text) {
+    calls.push_back("SetText " + std::to_string(w) + " " + text);
+    contents[w].text = text;
+}

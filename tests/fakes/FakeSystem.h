@@ -79,6 +79,13 @@ public:
         bool minimised = false;
         ScreenRect bounds;
     };
+    // What a window answers about its style and text.
+    struct Content {
+        std::uint32_t style = 0;
+        bool unicode = false;
+        std::string text;            // what WM_GETTEXT gives
+        bool textInCodePage = true;  // whether a Unicode read converts it exactly
+    };
     struct Texts {
         std::string caption;
         std::string className;
@@ -107,8 +114,15 @@ public:
     }
     void BringToTop(WindowId w) override { calls.push_back("BringToTop " + std::to_string(w)); }
     void SendCommand(WindowId w, unsigned id) override;
+    std::uint32_t StyleOf(WindowId w) override { return contents[w].style; }
+    bool IsUnicode(WindowId w) override { return contents[w].unicode; }
+    int TextLength(WindowId w) override { return static_cast<int>(contents[w].text.size()); }
+    std::string TextByMessage(WindowId w, int bufferChars) override;
+    CodePageText UnicodeTextByMessage(WindowId w) override;
+    void SetTextByMessage(WindowId w, const std::string& text) override;
 
     std::map<WindowId, Window> windows;
+    std::map<WindowId, Content> contents;
     ScreenRect screen{0, 0, 1024, 768};
     std::map<std::string, WindowId> byClass;  // top-level windows by class name
     struct MenuItem {
@@ -123,5 +137,7 @@ public:
     std::map<WindowId, std::vector<WindowId>> zOrder;
     // What a window's program does when it handles a command (identifier given).
     std::map<WindowId, std::function<void(unsigned)>> onCommand;
-    std::vector<std::string> calls;  // "SetForeground 5", "BringToTop 5", "SendCommand 5 40017"
+    // "SetForeground 5", "BringToTop 5", "SendCommand 5 40017", "SetText 5 <text>",
+    // "GetText 5 <buffer size>", "GetUnicodeText 5"
+    std::vector<std::string> calls;
 };

@@ -1,5 +1,7 @@
 #include "fakes/FakeUserInterface.h"
 
+#include <stdexcept>
+
 namespace {
 
 class FakeProgressWindow : public IProgressWindow {
@@ -27,4 +29,14 @@ void FakeUserInterface::ProcessMessages() {
     if (onProcessMessages) {
         onProcessMessages();
     }
+}
+
+bool FakeUserInterface::AskAboutWindow(const IndicatorPlaces& places) {
+    askedAt.push_back(places);
+    if (windowAnswers.empty()) {
+        throw std::logic_error("a window confirmation that the test did not script");
+    }
+    const bool answer = windowAnswers.front();
+    windowAnswers.pop_front();
+    return answer;
 }

@@ -2,6 +2,7 @@
 // The program's own user interface as a test sees it: where the progress window opened,
 // every bar position, the cursor's shapes and each processing of pending messages.
 
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -14,6 +15,9 @@ public:
     void SetHourglass(bool on) override { hourglass.push_back(on); }
     void ProcessMessages() override;
     WindowId MainWindow() override { return mainWindow; }
+    void Sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
+    // The next scripted answer; a question without one fails the test.
+    bool AskAboutWindow(const IndicatorPlaces& places) override;
 
     ScreenPoint cursor{500, 400};
     std::vector<ScreenPoint> windowsShownAt;
@@ -23,4 +27,7 @@ public:
     int processed = 0;
     WindowId mainWindow = 0;
     std::function<void()> onProcessMessages;  // what arrives while messages are processed
+    std::vector<int> sleeps;
+    std::deque<bool> windowAnswers;        // the user's answers to "Is this the correct Window?"
+    std::vector<IndicatorPlaces> askedAt;  // where each question stood
 };
