@@ -77,3 +77,7 @@ constexpr int kPopExit = 694;
 constexpr int kPopDetails = 695;
 constexpr int kPopMakeActive = 696;
 constexpr int kPopReturnToLibrary = 697;
+
+// frmIndicatorControl. Its buttons carry the standard ids: btnYes IDYES, btnNo IDNO.
+constexpr int kLblIndicatorLabel2 = 700;
+constexpr int kLblIndicatorLabel1 = 701;

@@ -75,3 +75,8 @@ void Win32Clipboard::SetText(const std::string& text) {
         throw std::runtime_error("Cannot set the clipboard's text");
     }
 }
+
+void Win32Clipboard::Empty() {
+    const OpenClipboardScope open(owner_);
+    EmptyClipboard();
+}

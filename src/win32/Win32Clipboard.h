@@ -14,6 +14,7 @@ public:
 
     std::string Text() override;
     void SetText(const std::string& text) override;
+    void Empty() override;
 
 private:
     // The clipboard's owner while we replace its content: a message-only window of ours,

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "win32/IndicatorControl.h"
 #include "win32/WindowHandle.h"
 #include "win32/running.h"
 
@@ -36,4 +37,13 @@ void Win32UserInterface::ProcessMessages() {
 
 WindowId Win32UserInterface::MainWindow() {
     return ToWindowId(mainWindow_);
+}
+
+void Win32UserInterface::Sleep(int milliseconds) {
+    ::Sleep(static_cast<DWORD>(milliseconds));
+}
+
+// Each question has a panel of its own.
+bool Win32UserInterface::AskAboutWindow(const IndicatorPlaces& places) {
+    return TfrmIndicatorControl().Ask(places);
 }

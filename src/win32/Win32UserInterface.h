@@ -1,6 +1,6 @@
 #pragma once
 // The program's own user interface as the core drives it: the progress window, the
-// cursor and the message queue.
+// cursor, the message queue and the confirmation of another program's window.
 
 #include <windows.h>
 
@@ -14,6 +14,8 @@ public:
     void SetHourglass(bool on) override;
     void ProcessMessages() override;
     WindowId MainWindow() override;
+    void Sleep(int milliseconds) override;
+    bool AskAboutWindow(const IndicatorPlaces& places) override;
 
     // Names the program's main window once it exists.
     void SetMainWindow(HWND window) { mainWindow_ = window; }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "win32/WindowHandle.h"
 
 bool Win32Windows::IsMinimised(WindowId window) {
@@ -106,6 +108,70 @@ void Win32Windows::SetForeground(WindowId window) {
 
 void Win32Windows::BringToTop(WindowId window) {
     BringWindowToTop(ToHwnd(window));
+}
+
+std::uint32_t Win32Windows::StyleOf(WindowId window) {
+    return static_cast<std::uint32_t>(GetWindowLongA(ToHwnd(window), GWL_STYLE));
+}
+
+bool Win32Windows::IsUnicode(WindowId window) {
+    return IsWindowUnicode(ToHwnd(window)) != 0;
+}
+
+int Win32Windows::TextLength(WindowId window) {
+    return static_cast<int>(SendMessageA(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0));
+}
+
+namespace {
+
+// The number of characters that WM_GETTEXT says it copied into a buffer of that many,
+// which holds its terminating zero as well: never more than fit, never negative.
+std::size_t CharactersReceived(LRESULT answer, std::size_t bufferChars) {
+    return std::min(static_cast<std::size_t>(std::max<LRESULT>(answer, 0)), bufferChars - 1);
+}
+
+// The text in the system's code page; `exact` false when a character had to be replaced.
+// A UTF-8 code page holds every character, and the system refuses to report replacements
+// for it.
+CodePageText ToCodePage(const std::wstring& wide) {
+    if (wide.empty()) {
+        return {};
+    }
+    const UINT codePage = GetACP();
+    const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    BOOL replaced = FALSE;
+    BOOL* report = codePage == CP_UTF8 ? nullptr : &replaced;
+    const int wideLength = static_cast<int>(wide.size());
+    const int length =
+        WideCharToMultiByte(codePage, flags, wide.data(), wideLength, nullptr, 0, nullptr, report);
+    std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
+    WideCharToMultiByte(codePage, flags, wide.data(), wideLength, text.data(), length, nullptr,
+                        report);
+    return {text, replaced == FALSE};
+}
+
+}  // namespace
+
+std::string Win32Windows::TextByMessage(WindowId window, int bufferChars) {
+    std::string buffer(static_cast<std::size_t>(std::max(bufferChars, 1)), '\0');
+    const LRESULT answer = SendMessageA(ToHwnd(window), WM_GETTEXT, buffer.size(),
+                                        reinterpret_cast<LPARAM>(buffer.data()));
+    buffer.resize(CharactersReceived(answer, buffer.size()));
+    return buffer;
+}
+
+CodePageText Win32Windows::UnicodeTextByMessage(WindowId window) {
+    const HWND w = ToHwnd(window);
+    const LRESULT length = std::max<LRESULT>(SendMessageW(w, WM_GETTEXTLENGTH, 0, 0), 0);
+    std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT answer =
+        SendMessageW(w, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(wide.data()));
+    wide.resize(CharactersReceived(answer, wide.size()));
+    return ToCodePage(wide);
+}
+
+void Win32Windows::SetTextByMessage(WindowId window, const std::string& text) {
+    SendMessageA(ToHwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void Win32Windows::SendCommand(WindowId window, unsigned identifier) {

@@ -23,5 +23,11 @@ public:
     WindowId FindTopLevelByClass(const std::string& className) override;
     void SetForeground(WindowId window) override;
     void BringToTop(WindowId window) override;
+    std::uint32_t StyleOf(WindowId window) override;
+    bool IsUnicode(WindowId window) override;
+    int TextLength(WindowId window) override;
+    std::string TextByMessage(WindowId window, int bufferChars) override;
+    CodePageText UnicodeTextByMessage(WindowId window) override;
+    void SetTextByMessage(WindowId window, const std::string& text) override;
     void SendCommand(WindowId window, unsigned identifier) override;
 };

@@ -12,6 +12,7 @@
 #include "mailers/RunMailers.h"
 #include "support/AppInfo.h"
 #include "support/deblog.h"
+#include "win32/IndicatorControl.h"
 #include "win32/ModulePath.h"
 #include "win32/PreviousInstance.h"
 #include "win32/Win32Platform.h"
@@ -55,6 +56,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     {
         TfrmProps frmProps(platform);
         FormCreate(frmProps);
+        // Made with the program's other windows and never shown: each question makes a
+        // panel of its own.
+        const TfrmIndicatorControl frmIndicatorControl;
         RunMessageLoop();
     }
     // A session's last line says "Started" although the program is ending: logs of every
