@@ -55,7 +55,8 @@ SECONDS=0
 "$run" "$setup" /S "/PGPTRAY=$(to_wine "$pgp_tray")" || fail "the silent install ended with $?"
 echo "installed in ${SECONDS} s"
 for file in Tervane5.exe ORV.EXE Tervane5.chm tips.dat Uninstall.exe Drivers/SELECTG.DAT \
-    Drivers/DemoMfd.EXE Drivers/DemoMail.mfs "Demo Mail/DemoMail.exe" "Demo Mail/compose.txt"; do
+    Drivers/DemoMfd.EXE Drivers/DemoMail.mfs Drivers/AnyWindow.mfs Drivers/GetSet.AC \
+    Drivers/SelAll.AC "Demo Mail/DemoMail.exe" "Demo Mail/compose.txt"; do
     [ -f "$folder/$file" ] || fail "$file is not installed"
 done
 for program in Tervane5.exe ORV.EXE Drivers/DemoMfd.EXE; do
