@@ -1,11 +1,12 @@
 // Shows one of the program's windows for scripts/screenshots: the progress window, the
 // message dialog as a run shows it when PGP is still busy, the chooser of two running
 // mailers, the script information window of the demo mailer's script, the properties
-// window on its Mailer Choice or Routine page, or the tip of the day. Writes the window's screen
-// rectangle ("left top right bottom") to a file once it has painted, and closes the window
-// when a second file appears.
+// window on its Mailer Choice or Routine page, the tip of the day, or the question around
+// Wine's notepad whether it is the correct window. Writes the window's screen rectangle
+// ("left top right bottom") to a file once it has painted, and closes the window when a
+// second file appears.
 //
-//   ShowForScreenshot running|dialog|chooser|scriptinfo|props-mailers|props-routine|tips
+//   ShowForScreenshot running|dialog|chooser|scriptinfo|props-mailers|props-routine|tips|confirm
 //                     <rectangle file> <stop file>
 
 #include <windows.h>
@@ -16,6 +17,7 @@
 
 #include "app/ProgramState.h"
 #include "demo/Screenshot.h"
+#include "mailers/ConfirmWindow.h"
 #include "mailers/MFDDirectory.h"
 #include "platform/MailerWindows.h"
 #include "platform/Platform.h"
@@ -27,6 +29,7 @@
 #include "win32/Win32Dialogs.h"
 #include "win32/Win32MailerWindows.h"
 #include "win32/Win32Platform.h"
+#include "win32/WindowHandle.h"
 #include "win32/props.h"
 #include "win32/running.h"
 
@@ -68,17 +71,17 @@ void ShowRunning(const std::string& rectFile, const std::string& stopFile) {
     PumpUntil(stopFile);
 }
 
-// The dialogs are modal: a second thread waits for the one of that caption, reports it and
-// closes it.
+// The dialogs are modal: a second thread waits for the one of that caption, reports it (or
+// the window `shown`, which it stands on) and closes it.
 std::thread WatchDialog(const std::string& caption, const std::string& rectFile,
-                        const std::string& stopFile) {
+                        const std::string& stopFile, HWND shown = nullptr) {
     return std::thread([=] {
         HWND dialog = nullptr;
         while (!(dialog = FindWindowA("#32770", caption.c_str())) || !IsWindowVisible(dialog)) {
             Sleep(20);
         }
         WaitUntilPainted();
-        WriteRect(dialog, rectFile);
+        WriteRect(shown ? shown : dialog, rectFile);
         while (!Exists(stopFile)) {
             Sleep(50);
         }
@@ -176,6 +179,36 @@ void ShowTips(const std::string& rectFile, const std::string& stopFile) {
     watcher.join();
 }
 
+// Wine's notepad holding a message, framed and asked about as the internal driver asks.
+void ShowConfirm(const std::string& rectFile, const std::string& stopFile) {
+    char folder[MAX_PATH] = "";
+    GetTempPathA(sizeof folder, folder);
+    const std::string message = std::string(folder) + "message.txt";
+    std::ofstream(message, std::ios::binary)
+        << "Hello Bob,\r\n\r\nsee you on Thursday at the usual place.\r\n\r\nAlice\r\n";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION notepad{};
+    std::string commandLine = "notepad.exe \"" + message + "\"";
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &notepad)) {
+        return;
+    }
+    WaitForInputIdle(notepad.hProcess, 10000);
+    HWND frame = nullptr;
+    for (int i = 0; i < 500 && !(frame = FindWindowA("Notepad", nullptr)); ++i) {
+        Sleep(20);
+    }
+    SetWindowPos(frame, nullptr, 120, 80, 560, 380, SWP_NOZORDER);
+    std::thread watcher = WatchDialog("Is this the correct Window?", rectFile, stopFile, frame);
+    ConfirmWindow(ToWindowId(FindWindowExA(frame, nullptr, "Edit", nullptr)));
+    watcher.join();
+    TerminateProcess(notepad.hProcess, 0);
+    CloseHandle(notepad.hThread);
+    CloseHandle(notepad.hProcess);
+    DeleteFileA(message.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -202,6 +235,8 @@ int main(int argc, char** argv) {
         ShowProps(platform, kPageRoutine, argv[2], argv[3]);
     } else if (subject == "tips") {
         ShowTips(argv[2], argv[3]);
+    } else if (subject == "confirm") {
+        ShowConfirm(argv[2], argv[3]);
     } else {
         return 2;
     }
