@@ -179,6 +179,19 @@ void ShowTips(const std::string& rectFile, const std::string& stopFile) {
     watcher.join();
 }
 
+// The first top-level window of the class that the process shows; null for none.
+HWND WindowOfProcess(const char* className, DWORD processId) {
+    for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w;
+         w = FindWindowExA(nullptr, w, className, nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == processId && IsWindowVisible(w)) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
 // Wine's notepad holding a message, framed and asked about as the internal driver asks.
 void ShowConfirm(const std::string& rectFile, const std::string& stopFile) {
     char folder[MAX_PATH] = "";
@@ -196,7 +209,7 @@ void ShowConfirm(const std::string& rectFile, const std::string& stopFile) {
     }
     WaitForInputIdle(notepad.hProcess, 10000);
     HWND frame = nullptr;
-    for (int i = 0; i < 500 && !(frame = FindWindowA("Notepad", nullptr)); ++i) {
+    for (int i = 0; i < 500 && !(frame = WindowOfProcess("Notepad", notepad.dwProcessId)); ++i) {
         Sleep(20);
     }
     SetWindowPos(frame, nullptr, 120, 80, 560, 380, SWP_NOZORDER);
