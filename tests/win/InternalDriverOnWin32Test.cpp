@@ -1,5 +1,5 @@
-// The internal driver on real windows inside this process: a window whose text is copied
-// through its Edit menu (Wine lets no other process walk a menu), and the text of another
+// The internal driver on real windows: a window of this process whose text is copied through
+// its Edit menu (Wine lets no other process walk a menu), and the text of another
 // program's Unicode window that the system's code page cannot hold.
 
 #include <windows.h>
@@ -13,6 +13,7 @@
 #include "mailers/InternalDriver.h"
 #include "mailers/MFDDirectory.h"
 #include "mailers/TargetText.h"
+#include "win/EditMenuWindow.h"
 #include "win/MessageBoxAnswerer.h"
 #include "win/ModalDriver.h"
 #include "win/OnWin32.h"
@@ -24,8 +25,6 @@
 namespace {
 
 constexpr const char* kQuestion = "Is this the correct Window?";
-constexpr UINT kSelectAll = 4711;
-constexpr UINT kCopy = 4712;
 const std::string kMessage = "Dear Bob,\r\nsee you on Thursday.\r\nAlice";
 
 void PressYes(HWND panel) {
@@ -39,53 +38,6 @@ std::function<void(HWND)> KeepTextAndPressOk(std::string& text) {
         SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     };
 }
-
-// A frame whose Edit menu selects and copies the text of the edit field that fills it.
-LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND && (LOWORD(wParam) == kSelectAll || LOWORD(wParam) == kCopy)) {
-        const HWND edit = GetWindow(frame, GW_CHILD);
-        if (LOWORD(wParam) == kSelectAll) {
-            SendMessageA(edit, EM_SETSEL, 0, -1);
-        } else {
-            SendMessageA(edit, WM_COPY, 0, 0);
-        }
-        return 0;
-    }
-    return DefWindowProcA(frame, message, wParam, lParam);
-}
-
-class MenuCopyFrame {
-public:
-    MenuCopyFrame() {
-        static const ATOM registered = [] {
-            WNDCLASSA wc{};
-            wc.lpfnWndProc = FrameProc;
-            wc.hInstance = GetModuleHandleA(nullptr);
-            wc.lpszClassName = "TervaneMenuCopyFrame";
-            return RegisterClassA(&wc);
-        }();
-        HMENU edit = CreatePopupMenu();
-        AppendMenuA(edit, MF_STRING, kSelectAll, "Select &All\tCtrl+A");
-        AppendMenuA(edit, MF_STRING, kCopy, "&Copy");
-        HMENU bar = CreateMenu();
-        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "&Edit");
-        frame_ = CreateWindowExA(0, registered ? "TervaneMenuCopyFrame" : nullptr, "Mail",
-                                 WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 600, 450, nullptr, bar,
-                                 GetModuleHandleA(nullptr), nullptr);
-        edit_ =
-            CreateWindowExA(0, "EDIT", kMessage.c_str(), WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0,
-                            500, 350, frame_, nullptr, GetModuleHandleA(nullptr), nullptr);
-    }
-    ~MenuCopyFrame() { DestroyWindow(frame_); }
-    MenuCopyFrame(const MenuCopyFrame&) = delete;
-    MenuCopyFrame& operator=(const MenuCopyFrame&) = delete;
-
-    HWND Edit() const { return edit_; }
-
-private:
-    HWND frame_ = nullptr;
-    HWND edit_ = nullptr;
-};
 
 // The test directory is the drivers directory with class lists of the test's own; the
 // program's main window is a hidden window of the test.
@@ -119,7 +71,7 @@ private:
 
 TEST_F(InternalDriverOnWin32, AMenuCopyWindowIsReadByItsEditMenuAndItsResultLeftOnTheClipboard) {
     ClassLists("Edit\r\n", "");
-    MenuCopyFrame frame;
+    EditMenuWindow frame(kMessage);
     clipboard_.SetText("an earlier decrypted message");
     {
         ModalDriver panel(kQuestion, PressYes);
