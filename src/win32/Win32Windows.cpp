@@ -4,24 +4,27 @@
 
 #include "win32/WindowHandle.h"
 
+// Window 0 is no window: it gets the empty answer without a question to the system, which
+// answers some questions about "no window" with another window's texts (the desktop's).
+
 bool Win32Windows::IsMinimised(WindowId window) {
-    return IsIconic(ToHwnd(window)) != 0;
+    return window != 0 && IsIconic(ToHwnd(window)) != 0;
 }
 
 WindowId Win32Windows::ParentOf(WindowId window) {
-    return ToWindowId(GetParent(ToHwnd(window)));
+    return window == 0 ? 0 : ToWindowId(GetParent(ToHwnd(window)));
 }
 
 WindowId Win32Windows::FirstInZOrder(WindowId window) {
-    return ToWindowId(GetWindow(ToHwnd(window), GW_HWNDFIRST));
+    return window == 0 ? 0 : ToWindowId(GetWindow(ToHwnd(window), GW_HWNDFIRST));
 }
 
 WindowId Win32Windows::NextInZOrder(WindowId window) {
-    return ToWindowId(GetWindow(ToHwnd(window), GW_HWNDNEXT));
+    return window == 0 ? 0 : ToWindowId(GetWindow(ToHwnd(window), GW_HWNDNEXT));
 }
 
 WindowId Win32Windows::FirstChild(WindowId window) {
-    return ToWindowId(GetWindow(ToHwnd(window), GW_CHILD));
+    return window == 0 ? 0 : ToWindowId(GetWindow(ToHwnd(window), GW_CHILD));
 }
 
 namespace {
@@ -32,12 +35,18 @@ constexpr int kTextBuffer = 100;
 }  // namespace
 
 std::string Win32Windows::CaptionOf(WindowId window) {
+    if (window == 0) {
+        return {};
+    }
     char text[kTextBuffer] = {};
     const int length = GetWindowTextA(ToHwnd(window), text, kTextBuffer);
     return std::string(text, length > 0 ? length : 0);
 }
 
 std::string Win32Windows::ClassNameOf(WindowId window) {
+    if (window == 0) {
+        return {};
+    }
     char text[kTextBuffer] = {};
     const int length = GetClassNameA(ToHwnd(window), text, kTextBuffer);
     return std::string(text, length > 0 ? length : 0);
@@ -59,7 +68,7 @@ constexpr int kMenuTextBuffer = 128;
 }  // namespace
 
 MenuId Win32Windows::MenuBarOf(WindowId window) {
-    return ToMenuId(GetMenu(ToHwnd(window)));
+    return window == 0 ? 0 : ToMenuId(GetMenu(ToHwnd(window)));
 }
 
 int Win32Windows::MenuItemCount(MenuId menu) {
@@ -87,7 +96,9 @@ ScreenRect Win32Windows::Screen() {
 
 ScreenRect Win32Windows::Bounds(WindowId window) {
     RECT r{};
-    GetWindowRect(ToHwnd(window), &r);
+    if (window == 0 || !GetWindowRect(ToHwnd(window), &r)) {
+        return {};
+    }
     return {r.left, r.top, r.right, r.bottom};
 }
 

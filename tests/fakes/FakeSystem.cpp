@@ -44,8 +44,25 @@ std::string FakeSystem::ShortPath(const std::string& path) {
 }
 
 void FakeWindows::MoveTo(WindowId w, int left, int top) {
-    ScreenRect& r = windows.at(w).bounds;
-    r = {left, top, left + r.Width(), top + r.Height()};
+    if (auto it = windows.find(w); it != windows.end()) {
+        ScreenRect& r = it->second.bounds;
+        r = {left, top, left + r.Width(), top + r.Height()};
+    }
+}
+
+const FakeWindows::Window& FakeWindows::Find(WindowId w) {
+    static const Window kNone;
+    windowZeroQuestions += w == 0 ? 1 : 0;
+    auto it = windows.find(w);
+    return it == windows.end() ? kNone : it->second;
+}
+
+void FakeWindows::Remove(WindowId w) {
+    std::vector<WindowId>& siblings = zOrder[Find(w).parent];
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), w), siblings.end());
+    windows.erase(w);
+    texts.erase(w);
+    zOrder.erase(w);
 }
 
 int ScriptedUser::Answer(bool okOnly) {
@@ -78,33 +95,47 @@ void FakeWindows::Add(WindowId w, WindowId parent, const std::string& caption,
     zOrder[parent].push_back(w);
 }
 
+bool FakeWindows::Exists(WindowId w) {
+    Find(w);
+    return windows.count(w) > 0;
+}
+
 WindowId FakeWindows::FirstInZOrder(WindowId w) {
+    if (!Exists(w)) {
+        return 0;
+    }
     const std::vector<WindowId>& siblings = zOrder[windows.at(w).parent];
     return siblings.empty() ? 0 : siblings.front();
 }
 
 WindowId FakeWindows::NextInZOrder(WindowId w) {
-    const std::vector<WindowId>& siblings = zOrder[windows.at(w).parent];
+    const std::vector<WindowId>& siblings = zOrder[Find(w).parent];
     auto it = std::find(siblings.begin(), siblings.end(), w);
     return it == siblings.end() || it + 1 == siblings.end() ? 0 : *(it + 1);
 }
 
 WindowId FakeWindows::FirstChild(WindowId w) {
+    if (!Exists(w)) {
+        return 0;
+    }
     auto it = zOrder.find(w);
     return it == zOrder.end() || it->second.empty() ? 0 : it->second.front();
 }
 
 std::string FakeWindows::CaptionOf(WindowId w) {
+    Find(w);
     auto it = texts.find(w);
     return it == texts.end() ? "" : it->second.caption;
 }
 
 std::string FakeWindows::ClassNameOf(WindowId w) {
+    Find(w);
     auto it = texts.find(w);
     return it == texts.end() ? "" : it->second.className;
 }
 
 MenuId FakeWindows::MenuBarOf(WindowId w) {
+    Find(w);
     auto it = menuBars.find(w);
     return it == menuBars.end() ? 0 : it->second;
 }

@@ -85,9 +85,13 @@ public:
     };
     // Adds a window below its existing siblings in the Z order (parent 0: top-level).
     void Add(WindowId w, WindowId parent, const std::string& caption, const std::string& className);
+    // The window is destroyed: from now on it answers as no window does.
+    void Remove(WindowId w);
 
-    bool IsMinimised(WindowId w) override { return windows.at(w).minimised; }
-    WindowId ParentOf(WindowId w) override { return windows.at(w).parent; }
+    // Window 0 and a window that does not exist give the empty answers; a question about
+    // window 0 is counted as well, since the program must never put one to the system.
+    bool IsMinimised(WindowId w) override { return Find(w).minimised; }
+    WindowId ParentOf(WindowId w) override { return Find(w).parent; }
     WindowId FirstInZOrder(WindowId w) override;
     WindowId NextInZOrder(WindowId w) override;
     WindowId FirstChild(WindowId w) override;
@@ -99,7 +103,7 @@ public:
     MenuId SubMenuAt(MenuId menu, int position) override;
     unsigned MenuItemIdAt(MenuId menu, int position) override;
     ScreenRect Screen() override { return screen; }
-    ScreenRect Bounds(WindowId w) override { return windows.at(w).bounds; }
+    ScreenRect Bounds(WindowId w) override { return Find(w).bounds; }
     void MoveTo(WindowId w, int left, int top) override;
     WindowId FindTopLevelByClass(const std::string& className) override;
     void SetForeground(WindowId w) override {
@@ -124,4 +128,10 @@ public:
     // What a window's program does when it handles a command (identifier given).
     std::map<WindowId, std::function<void(unsigned)>> onCommand;
     std::vector<std::string> calls;  // "SetForeground 5", "BringToTop 5", "SendCommand 5 40017"
+    int windowZeroQuestions = 0;
+
+private:
+    // The window's record; an empty one for no window.
+    const Window& Find(WindowId w);
+    bool Exists(WindowId w);
 };
