@@ -41,6 +41,18 @@ std::string AsUtf8(const std::string& text, const ICodePage& codePage) {
 }  // namespace
 
 void TrayProgram::Handle(unsigned id) {
+    if (busy_) {
+        return;
+    }
+    busy_ = true;
+    struct Done {
+        bool& busy;
+        ~Done() { busy = false; }
+    } done{busy_};
+    Run(id);
+}
+
+void TrayProgram::Run(unsigned id) {
     try {
         switch (id) {
             case GPGTRAY_ENCRYPT:
@@ -89,11 +101,13 @@ void TrayProgram::ImportFromClipboard() {
     Handle(GPGTRAY_ADD_KEY);
 }
 
-void TrayProgram::CopyPublicKey(const std::string& fingerprint) {
+bool TrayProgram::CopyPublicKey(const std::string& fingerprint) {
     try {
         PutOnClipboard(ExportKey(Gpg(LoadPreferences(s_.settings)), fingerprint));
+        return true;
     } catch (const GpgFailure& failure) {
         s_.ui.ReportFailure(failure.what());
+        return false;
     }
 }
 
@@ -198,7 +212,7 @@ void TrayProgram::EditPreferences() {
 void TrayProgram::AskAndRun() {
     const unsigned chosen = s_.ui.ChooseOperation();
     if (WorksOnClipboard(chosen)) {
-        Handle(chosen);
+        Run(chosen);
     }
 }
 

@@ -29,14 +29,16 @@ class TrayProgram : public IKeyActions {
 public:
     explicit TrayProgram(TrayServices services) : s_(services) {}
 
-    // Carries out the command of that identifier (CommandIds.h); others are ignored.
+    // Carries out the command of that identifier (CommandIds.h); others are ignored, and so
+    // is a command that arrives while another one waits in its dialogs.
     void Handle(unsigned id);
 
     std::vector<Key> Keys() override;
     void ImportFromClipboard() override;
-    void CopyPublicKey(const std::string& fingerprint) override;
+    bool CopyPublicKey(const std::string& fingerprint) override;
 
 private:
+    void Run(unsigned id);
     GnuPG Gpg(const Preferences& preferences) const;
     std::string ClipboardText() const;
     void PutOnClipboard(const std::string& text);
@@ -50,6 +52,7 @@ private:
     void AskAndRun();
 
     TrayServices s_;
+    bool busy_ = false;
 };
 
 }  // namespace gpgtray

@@ -18,8 +18,8 @@ public:
     virtual std::vector<Key> Keys() = 0;
     // Imports the keys in the clipboard's text and tells the user what came of it.
     virtual void ImportFromClipboard() = 0;
-    // Replaces the clipboard's text by the armoured public key.
-    virtual void CopyPublicKey(const std::string& fingerprint) = 0;
+    // Replaces the clipboard's text by the armoured public key; false when it could not.
+    virtual bool CopyPublicKey(const std::string& fingerprint) = 0;
 };
 
 // What the preferences dialog shows and changes.
