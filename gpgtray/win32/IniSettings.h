@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/SettingsStore.h"
+#include "gpgtray/core/SettingsStore.h"
 
 namespace gpgtray {
 

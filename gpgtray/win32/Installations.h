@@ -2,7 +2,7 @@
 // The installations of GnuPG on this system: the folders its Windows installers register,
 // and the search path.
 
-#include "core/GpgLocation.h"
+#include "gpgtray/core/GpgLocation.h"
 
 namespace gpgtray {
 

@@ -1,6 +1,6 @@
 #include "KeyList.h"
 
-#include "core/KeyRules.h"
+#include "gpgtray/core/KeyRules.h"
 
 namespace gpgtray {
 

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "core/CodePage.h"
-#include "core/Key.h"
+#include "gpgtray/core/CodePage.h"
+#include "gpgtray/core/Key.h"
 
 namespace gpgtray {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "Dialog.h"
-#include "core/CodePage.h"
-#include "core/TrayUi.h"
+#include "gpgtray/core/CodePage.h"
+#include "gpgtray/core/TrayUi.h"
 
 namespace gpgtray {
 

@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/CommandLine.h"
+#include "gpgtray/core/CommandLine.h"
 
 namespace gpgtray {
 

@@ -4,7 +4,7 @@
 // takes its descriptor options as handles. One thread feeds the input and one drains each
 // output, so that neither side can wait for the other.
 
-#include "core/ProcessRunner.h"
+#include "gpgtray/core/ProcessRunner.h"
 
 namespace gpgtray {
 

@@ -4,7 +4,7 @@
 
 #include "Captions.h"
 #include "KeyList.h"
-#include "core/KeyRules.h"
+#include "gpgtray/core/KeyRules.h"
 #include "resource.h"
 
 namespace gpgtray {

@@ -2,8 +2,8 @@
 // The preferences dialog: where gpg.exe is, the default key and encrypt-to-self.
 
 #include "Dialog.h"
-#include "core/CodePage.h"
-#include "core/TrayUi.h"
+#include "gpgtray/core/CodePage.h"
+#include "gpgtray/core/TrayUi.h"
 
 namespace gpgtray {
 

@@ -3,8 +3,8 @@
 // types, several chosen at once, and whether to encrypt to the user's own key too.
 
 #include "Dialog.h"
-#include "core/CodePage.h"
-#include "core/RecipientChoice.h"
+#include "gpgtray/core/CodePage.h"
+#include "gpgtray/core/RecipientChoice.h"
 #include "resource.h"
 
 namespace gpgtray {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/CodePage.h"
+#include "gpgtray/core/CodePage.h"
 
 namespace gpgtray {
 

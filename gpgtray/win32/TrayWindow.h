@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "core/TrayProgram.h"
+#include "gpgtray/core/TrayProgram.h"
 
 namespace gpgtray {
 

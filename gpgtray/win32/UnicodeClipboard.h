@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "core/Clipboard.h"
+#include "gpgtray/core/Clipboard.h"
 
 namespace gpgtray {
 

@@ -4,7 +4,7 @@
 #include "OperationDialog.h"
 #include "PreferencesDialog.h"
 #include "RecipientsDialog.h"
-#include "core/KeyRules.h"
+#include "gpgtray/core/KeyRules.h"
 
 namespace gpgtray {
 

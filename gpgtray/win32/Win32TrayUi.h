@@ -5,7 +5,7 @@
 #include "KeyWindow.h"
 #include "OpenedWindow.h"
 #include "SystemCodePage.h"
-#include "core/TrayUi.h"
+#include "gpgtray/core/TrayUi.h"
 
 namespace gpgtray {
 

@@ -5,15 +5,15 @@
 #include <gtest/gtest.h>
 
 #include "TrayFakes.h"
-#include "core/ColonListing.h"
-#include "core/CommandLine.h"
-#include "core/FailureText.h"
-#include "core/ImportResult.h"
-#include "core/KeyRules.h"
-#include "core/RecipientChoice.h"
-#include "core/Signature.h"
-#include "core/TextUtil.h"
-#include "core/TrayProgram.h"
+#include "gpgtray/core/ColonListing.h"
+#include "gpgtray/core/CommandLine.h"
+#include "gpgtray/core/FailureText.h"
+#include "gpgtray/core/ImportResult.h"
+#include "gpgtray/core/KeyRules.h"
+#include "gpgtray/core/RecipientChoice.h"
+#include "gpgtray/core/Signature.h"
+#include "gpgtray/core/TextUtil.h"
+#include "gpgtray/core/TrayProgram.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "core/StatusLines.h"
+#include "gpgtray/core/StatusLines.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "PosixRunner.h"
 #include "TrayFakes.h"
-#include "core/TrayProgram.h"
+#include "gpgtray/core/TrayProgram.h"
 
 class GpgHome {
     // First, since the tray program below is made with them.

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/ProcessRunner.h"
+#include "gpgtray/core/ProcessRunner.h"
 
 class PosixRunner : public gpgtray::IProcessRunner {
 public:

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "GpgHome.h"
-#include "core/CommandIds.h"
-#include "core/TextUtil.h"
+#include "gpgtray/core/CommandIds.h"
+#include "gpgtray/core/TextUtil.h"
 
 namespace {
 

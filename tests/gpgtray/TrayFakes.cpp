@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/KeyRules.h"
+#include "gpgtray/core/KeyRules.h"
 
 std::string Latin1::ToUtf8(std::string_view text) const {
     std::string utf8;

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "core/Clipboard.h"
-#include "core/CodePage.h"
-#include "core/GpgLocation.h"
-#include "core/SettingsStore.h"
-#include "core/TrayUi.h"
+#include "gpgtray/core/Clipboard.h"
+#include "gpgtray/core/CodePage.h"
+#include "gpgtray/core/GpgLocation.h"
+#include "gpgtray/core/SettingsStore.h"
+#include "gpgtray/core/TrayUi.h"
 
 class FakeClipboard : public gpgtray::IClipboard {
 public:
