@@ -34,6 +34,10 @@ INT_PTR KeyWindow::OnMessage(UINT message, WPARAM wParam, LPARAM) {
         case IDC_COPY_KEY:
             CopySelected();
             return TRUE;
+        case IDC_QUIT:
+            // The program has no other window of its own from which to end it.
+            PostQuitMessage(0);
+            return TRUE;
         case IDCANCEL:
             DestroyWindow(dialog_);
             return TRUE;

@@ -1,7 +1,7 @@
 #pragma once
 // The key window: the keys on the keyring, the user's own marked; imports the keys in the
-// clipboard's text and copies a public key to the clipboard. It stays open until the user
-// closes it.
+// clipboard's text and copies a public key to the clipboard; and it ends the tray program.
+// It stays open until the user closes it.
 
 #include <vector>
 

@@ -20,3 +20,4 @@
 #define IDC_KEY_STATUS 1031
 #define IDC_IMPORT 1032
 #define IDC_COPY_KEY 1033
+#define IDC_QUIT 1034

@@ -26,3 +26,14 @@ gpgtray_wine_path(gpg_transcripts ${CMAKE_CURRENT_SOURCE_DIR}/gpgtray/transcript
 target_compile_definitions(win_tests PRIVATE
     TERVANE_GPG_EXE="${tervane_gpg_exe}" ECHO_STREAMS_EXE="${echo_streams_exe}"
     GPG_DOUBLE_EXE="${gpg_double_exe}" GPG_TRANSCRIPTS="${gpg_transcripts}")
+
+# Shows the recipients dialog or the text window for scripts/screenshots, with the tests'
+# installation of the program.
+add_executable(GpgTrayScreens win/helpers/GpgTrayScreens.cpp win/GpgTrayInstall.cpp
+    win/StandinProgram.cpp win/InstalledProgram.cpp win/PGPTrayStandin.cpp win/TestDir.cpp
+    win/DriversInWinIni.cpp win/BuildTree.cpp gpgtray/Transcript.cpp)
+target_include_directories(GpgTrayScreens PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR})
+target_compile_definitions(GpgTrayScreens PRIVATE $<TARGET_PROPERTY:win_tests,COMPILE_DEFINITIONS>)
+target_link_libraries(GpgTrayScreens PRIVATE tervane_win32 gpgtray_win32)
+set_target_properties(GpgTrayScreens PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${GPGTRAY_TEST_PROGRAMS})
+tervane_warnings(GpgTrayScreens)
