@@ -82,34 +82,23 @@ protected:
     Win32Clipboard clipboard_;
 };
 
-TEST_F(GpgTrayWindowTest, EncryptsForTheRememberedRecipientAndDecryptsIntoItsWindow) {
-    EncryptForBob(GPGTRAY_ENCRYPT);
-    EXPECT_EQ(clipboard_.Text(), WithCrLf(GpgTrayInstall::Recorded("03-encrypt").output));
-    const auto [words, text] = Open();
-    EXPECT_EQ(words, "The message was not signed.");
-    EXPECT_EQ(text, scenario::kMailBody);
-    EXPECT_EQ(clipboard_.Text(), scenario::kMailBody);
-}
-
-TEST_F(GpgTrayWindowTest, EncryptsAndSignsAndTheTextWindowNamesTheSigner) {
-    EncryptForBob(GPGTRAY_ENCRYPT_SIGN);
-    EXPECT_EQ(clipboard_.Text(), WithCrLf(GpgTrayInstall::Recorded("05-encrypt").output));
-    const auto [words, text] = Open();
-    EXPECT_EQ(words.rfind("Good signature from Alice <alice@example.org>, made 20", 0), 0u)
-        << words;
-    EXPECT_EQ(text, scenario::kMailBody);
-}
-
-// The Unicode clipboard carries the text to GnuPG as UTF-8 and back: the double answers only
-// the recorded bytes.
-TEST_F(GpgTrayWindowTest, SignsAndVerifiesATextInOtherScriptsThroughTheUnicodeClipboard) {
-    SetUnicodeClipboardText(scenario::kWorldText);
-    SentCommand sign(tray_, GPGTRAY_SIGN);
-    ASSERT_TRUE(sign.Finished());
-    EXPECT_EQ(UnicodeClipboardText(), WithCrLf(GpgTrayInstall::Recorded("07-clearsign").output));
-    SentCommand verify(tray_, GPGTRAY_DECRYPT_VERIFY);
-    ASSERT_TRUE(verify.Finished());
-    EXPECT_EQ(UnicodeClipboardText(), scenario::kWorldText);
+TEST_F(GpgTrayWindowTest, EncryptsForTheRememberedRecipientAndTheTextWindowShowsItAgain) {
+    const struct {
+        unsigned id;
+        const char *recorded, *words;
+    } cases[] = {
+        {GPGTRAY_ENCRYPT, "03-encrypt", "The message was not signed."},
+        {GPGTRAY_ENCRYPT_SIGN, "05-encrypt",
+         "Good signature from Alice <alice@example.org>, made 20"},
+    };
+    for (const auto& c : cases) {
+        EncryptForBob(c.id);
+        EXPECT_EQ(clipboard_.Text(), WithCrLf(GpgTrayInstall::Recorded(c.recorded).output));
+        const auto [words, text] = Open();
+        EXPECT_EQ(words.rfind(c.words, 0), 0u) << words;
+        EXPECT_EQ(text, scenario::kMailBody);
+        EXPECT_EQ(clipboard_.Text(), scenario::kMailBody);
+    }
 }
 
 TEST_F(GpgTrayWindowTest, TheRecipientsFilterNarrowsTheListAndAnUncertainKeyNeedsAYes) {
@@ -142,7 +131,9 @@ TEST_F(GpgTrayWindowTest, ImportsTheKeysOnTheClipboardAndSaysWhatCameOfIt) {
     EXPECT_EQ(clipboard_.Text(), key);
 }
 
-TEST_F(GpgTrayWindowTest, TheOperationChooserRunsThePressedCommand) {
+// The Unicode clipboard carries the text to GnuPG as UTF-8 and back: the double answers only
+// the recorded bytes.
+TEST_F(GpgTrayWindowTest, TheChooserSignsATextInOtherScriptsWhichThenVerifies) {
     SetUnicodeClipboardText(scenario::kWorldText);
     SentCommand command(tray_, GPGTRAY_CHOOSE);
     const HWND chooser = Shown(kChooseCaption);
@@ -150,6 +141,9 @@ TEST_F(GpgTrayWindowTest, TheOperationChooserRunsThePressedCommand) {
     PressButton(chooser, GPGTRAY_SIGN);
     ASSERT_TRUE(command.Finished());
     EXPECT_EQ(UnicodeClipboardText(), WithCrLf(GpgTrayInstall::Recorded("07-clearsign").output));
+    SentCommand verify(tray_, GPGTRAY_DECRYPT_VERIFY);
+    ASSERT_TRUE(verify.Finished());
+    EXPECT_EQ(UnicodeClipboardText(), scenario::kWorldText);
 }
 
 TEST_F(GpgTrayWindowTest, PreferencesAndTheKeyWindowOpenAndTheKeyWindowCopiesAPublicKey) {

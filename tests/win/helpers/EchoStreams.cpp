@@ -11,21 +11,7 @@
 #include <cstring>
 #include <string>
 
-namespace {
-
-void WriteAll(HANDLE to, const char* bytes, DWORD size) {
-    DWORD written = 0;
-    while (size > 0 && WriteFile(to, bytes, size, &written, nullptr) && written > 0) {
-        bytes += written;
-        size -= written;
-    }
-}
-
-void WriteText(HANDLE to, const std::string& text) {
-    WriteAll(to, text.data(), static_cast<DWORD>(text.size()));
-}
-
-}  // namespace
+#include "StdStreams.h"
 
 int main(int argc, char** argv) {
     HANDLE status = INVALID_HANDLE_VALUE;
@@ -37,7 +23,7 @@ int main(int argc, char** argv) {
         } else if (std::strcmp(argv[i], "--exit") == 0 && i + 1 < argc) {
             exitCode = std::atoi(argv[++i]);
         } else {
-            WriteText(errors, std::string(argv[i]) + "\n");
+            WriteAll(errors, std::string(argv[i]) + "\n");
         }
     }
     // Small blocks, echoed at once: a runner that wrote all the input before reading would
@@ -47,8 +33,8 @@ int main(int argc, char** argv) {
     for (long blocks = 1;
          ReadFile(GetStdHandle(STD_INPUT_HANDLE), block, sizeof block, &read, nullptr) && read > 0;
          ++blocks) {
-        WriteAll(GetStdHandle(STD_OUTPUT_HANDLE), block, read);
-        WriteText(status, "[GNUPG:] PROGRESS block " + std::to_string(blocks) + "\n");
+        WriteAll(GetStdHandle(STD_OUTPUT_HANDLE), std::string_view(block, read));
+        WriteAll(status, "[GNUPG:] PROGRESS block " + std::to_string(blocks) + "\n");
     }
     return exitCode;
 }

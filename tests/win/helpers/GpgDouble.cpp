@@ -13,28 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "StdStreams.h"
 #include "gpgtray/Transcript.h"
 
 namespace {
-
-void WriteAll(HANDLE to, const std::string& bytes) {
-    const char* next = bytes.data();
-    DWORD left = static_cast<DWORD>(bytes.size()), written = 0;
-    while (left > 0 && WriteFile(to, next, left, &written, nullptr) && written > 0) {
-        next += written;
-        left -= written;
-    }
-}
-
-std::string ReadAll(HANDLE from) {
-    std::string bytes;
-    char block[65536];
-    DWORD read = 0;
-    while (ReadFile(from, block, sizeof block, &read, nullptr) && read > 0) {
-        bytes.append(block, read);
-    }
-    return bytes;
-}
 
 std::string TranscriptFolder() {
     char self[MAX_PATH] = "";
