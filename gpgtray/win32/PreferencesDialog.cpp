@@ -10,30 +10,10 @@
 namespace gpgtray {
 
 bool PreferencesDialog::Run() {
-    return RunModal(IDD_PREFERENCES) == IDOK;
+    return RunOkCancel(IDD_PREFERENCES);
 }
 
-INT_PTR PreferencesDialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG) {
-        OnInit();
-        return TRUE;
-    }
-    if (message != WM_COMMAND) {
-        return FALSE;
-    }
-    switch (LOWORD(wParam)) {
-        case IDOK:
-            OnOk();
-            return TRUE;
-        case IDCANCEL:
-            EndDialog(dialog_, IDCANCEL);
-            return TRUE;
-        default:
-            return FALSE;
-    }
-}
-
-void PreferencesDialog::OnInit() {
+bool PreferencesDialog::OnInit() {
     SetWindowTextA(dialog_, kPreferencesCaption);
     SetDlgItemTextA(dialog_, IDC_GPG_PATH, form_.preferences.gpgPath.c_str());
     const std::string found = form_.foundGpg.empty()
@@ -43,6 +23,7 @@ void PreferencesDialog::OnInit() {
     FillKeys();
     CheckDlgButton(dialog_, IDC_ENCRYPT_TO_SELF,
                    form_.preferences.encryptToSelf ? BST_CHECKED : BST_UNCHECKED);
+    return true;
 }
 
 // The first item leaves the choice to GnuPG; a default key that is no longer there is

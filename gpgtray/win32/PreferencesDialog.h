@@ -1,13 +1,13 @@
 #pragma once
 // The preferences dialog: where gpg.exe is, the default key and encrypt-to-self.
 
-#include "Dialog.h"
+#include "OkCancelDialog.h"
 #include "gpgtray/core/CodePage.h"
 #include "gpgtray/core/TrayUi.h"
 
 namespace gpgtray {
 
-class PreferencesDialog : public Dialog {
+class PreferencesDialog : public OkCancelDialog {
 public:
     PreferencesDialog(PreferencesForm& form, const ICodePage& codePage)
         : form_(form), codePage_(codePage) {}
@@ -16,10 +16,9 @@ public:
     bool Run();
 
 private:
-    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnInit();
+    bool OnInit() override;
     void FillKeys();
-    void OnOk();
+    void OnOk() override;
 
     PreferencesForm& form_;
     const ICodePage& codePage_;

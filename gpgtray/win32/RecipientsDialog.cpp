@@ -6,38 +6,23 @@
 
 namespace gpgtray {
 
-INT_PTR RecipientsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG) {
-        OnInit();
-        return FALSE;  // the focus is set
+// The list follows what is typed in the filter.
+bool RecipientsDialog::OnControl(int id, int notification) {
+    if (id != IDC_FILTER || notification != EN_CHANGE) {
+        return false;
     }
-    if (message != WM_COMMAND) {
-        return FALSE;
-    }
-    switch (LOWORD(wParam)) {
-        case IDC_FILTER:
-            if (HIWORD(wParam) == EN_CHANGE) {
-                TakeSelection();
-                Fill();
-            }
-            return TRUE;
-        case IDOK:
-            OnOk();
-            return TRUE;
-        case IDCANCEL:
-            EndDialog(dialog_, IDCANCEL);
-            return TRUE;
-        default:
-            return FALSE;
-    }
+    TakeSelection();
+    Fill();
+    return true;
 }
 
-void RecipientsDialog::OnInit() {
+bool RecipientsDialog::OnInit() {
     SetWindowTextA(dialog_, kRecipientsCaption);
     CheckDlgButton(dialog_, IDC_ENCRYPT_TO_SELF,
                    choice_.encryptToSelf ? BST_CHECKED : BST_UNCHECKED);
     Fill();
     SetFocus(GetDlgItem(dialog_, IDC_FILTER));
+    return false;  // the focus is set
 }
 
 void RecipientsDialog::Fill() {

@@ -2,29 +2,29 @@
 // The recipients dialog: the keys that can take the message, narrowed by what the user
 // types, several chosen at once, and whether to encrypt to the user's own key too.
 
-#include "Dialog.h"
+#include "OkCancelDialog.h"
 #include "gpgtray/core/CodePage.h"
 #include "gpgtray/core/RecipientChoice.h"
 #include "resource.h"
 
 namespace gpgtray {
 
-class RecipientsDialog : public Dialog {
+class RecipientsDialog : public OkCancelDialog {
 public:
     RecipientsDialog(RecipientChoice& choice, const ICodePage& codePage)
         : choice_(choice), codePage_(codePage) {}
 
     // Modal; true when the user confirmed a choice of at least one key.
-    bool Run() { return RunModal(IDD_RECIPIENTS) == IDOK; }
+    bool Run() { return RunOkCancel(IDD_RECIPIENTS); }
 
 private:
-    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnInit();
+    bool OnInit() override;
+    bool OnControl(int id, int notification) override;
     // The rows of the keys that match the filter, chosen ones selected.
     void Fill();
     // Takes the selection of the rows shown into the choice.
     void TakeSelection();
-    void OnOk();
+    void OnOk() override;
 
     RecipientChoice& choice_;
     const ICodePage& codePage_;
