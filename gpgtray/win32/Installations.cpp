@@ -6,15 +6,16 @@ namespace gpgtray {
 
 namespace {
 
-// GnuPG's installer writes "Install Directory" under "Software\GnuPG"; older ones wrote it
-// under "Software\GNU\GnuPG". The installer is a 32-bit program, so its keys are in the
-// 32-bit view of the registry, also for a 64-bit reader.
+// GnuPG's installer writes "Install Directory" under "Software\GnuPG", for the user or for
+// the machine; older ones wrote it under "Software\GNU\GnuPG". A 32-bit installer writes to
+// the 32-bit view of the registry, a 64-bit one to the 64-bit view: both are read, whatever
+// this program's own width.
 constexpr const char* kKeys[] = {"Software\\GnuPG", "Software\\GNU\\GnuPG"};
 constexpr const char* kValue = "Install Directory";
 
-std::string ReadFolder(HKEY root, const char* subKey) {
+std::string ReadFolder(HKEY root, const char* subKey, REGSAM view) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root, subKey, 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY, &key) != ERROR_SUCCESS) {
+    if (RegOpenKeyExA(root, subKey, 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS) {
         return "";
     }
     char folder[MAX_PATH + 1] = "";
@@ -32,9 +33,11 @@ std::vector<std::string> Installations::RegisteredFolders() const {
     std::vector<std::string> folders;
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
         for (const char* key : kKeys) {
-            const std::string folder = ReadFolder(root, key);
-            if (!folder.empty()) {
-                folders.push_back(folder);
+            for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+                const std::string folder = ReadFolder(root, key, view);
+                if (!folder.empty()) {
+                    folders.push_back(folder);
+                }
             }
         }
     }
