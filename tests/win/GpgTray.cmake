@@ -30,8 +30,9 @@ target_compile_definitions(win_tests PRIVATE
 # Shows the recipients dialog or the text window for scripts/screenshots, with the tests'
 # installation of the program.
 add_executable(GpgTrayScreens win/helpers/GpgTrayScreens.cpp win/GpgTrayInstall.cpp
-    win/StandinProgram.cpp win/InstalledProgram.cpp win/PGPTrayStandin.cpp win/TestDir.cpp
-    win/DriversInWinIni.cpp win/BuildTree.cpp gpgtray/Transcript.cpp)
+    win/StandinProgram.cpp win/InstalledProgram.cpp win/NotificationArea.cpp
+    win/PGPTrayStandin.cpp win/TestDir.cpp win/DriversInWinIni.cpp win/BuildTree.cpp
+    gpgtray/Transcript.cpp)
 target_include_directories(GpgTrayScreens PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR})
 target_compile_definitions(GpgTrayScreens PRIVATE $<TARGET_PROPERTY:win_tests,COMPILE_DEFINITIONS>)
 target_link_libraries(GpgTrayScreens PRIVATE tervane_win32 gpgtray_win32)
