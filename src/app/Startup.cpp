@@ -20,6 +20,7 @@
 #include "support/deblog.h"
 #include "support/error.h"
 #include "support/fileutil.h"
+#include "support/strutil.h"
 #include "support/sysinfo.h"
 #include "support/verslab.h"
 
@@ -94,6 +95,10 @@ std::string InstanceName(const std::string& programFileName) {
         return {};
     }
     return programFileName.substr(0, programFileName.size() - 4);
+}
+
+std::string InstanceMutexName(const std::string& programFileName) {
+    return LowerAscii(programFileName);
 }
 
 void PrepareProgramPaths(const std::string& programPath) {

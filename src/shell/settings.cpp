@@ -40,9 +40,6 @@ constexpr const char* kDistInfo = "DistInfo";
 // Text values come through a buffer of 1024 bytes, its terminating zero included.
 constexpr std::size_t kTextMax = 1023;
 
-// Put in front of an Active entry that shares its driver with another; never saved.
-constexpr char kSameDriverMark = '=';
-
 // The digits after a hexadecimal prefix; nothing when the text has no such prefix.
 std::optional<std::string_view> HexDigits(std::string_view text) {
     for (std::string_view prefix : {"0x", "0X", "$"}) {
@@ -109,14 +106,6 @@ void WriteListFile(const char* name, const std::vector<std::string>& lines) {
         text += line + "\r\n";
     }
     WriteFileString(Paths().dir + name, text);
-}
-
-void DropSameDriverMarks(std::vector<std::string>& entries) {
-    for (std::string& entry : entries) {
-        if (!entry.empty() && entry.front() == kSameDriverMark) {
-            entry.erase(0, 1);
-        }
-    }
 }
 
 void LoadMailingList() {
@@ -188,9 +177,7 @@ void SaveSettings() {
     WriteInteger(kRecentPage, Shell().recentPage);
     Checkpoint() = 1199;
     WriteListFile(kMailingListFile, props.mailingList);
-    // The marks are only shown: the saved texts must match the library's entry texts.
-    DropSameDriverMarks(Mailers().active);
-    WriteListFile(kActiveMailersFile, Mailers().active);
+    WriteListFile(kActiveMailersFile, ActiveLinesToSave(Mailers()));
 }
 
 void SaveTipSettings() {

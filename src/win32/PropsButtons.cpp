@@ -19,7 +19,24 @@
 #include "win32/PropsText.h"
 #include "win32/props.h"
 
+// What a run in progress locks does nothing: the run reads the lists and the current driver.
+bool TfrmProps::LockedByRun(int id) {
+    switch (id) {
+        case IDOK:
+        case IDCANCEL:
+        case kBtnUnload:
+        case kLstLibrary:
+        case kLstActive:
+            return RunLocksProps();
+        default:
+            return false;
+    }
+}
+
 void TfrmProps::OnCommand(int id, int notification) {
+    if (LockedByRun(id)) {
+        return;
+    }
     switch (id) {
         case IDOK:
             btnOkClick();

@@ -33,6 +33,9 @@ constexpr RECT kTabsPlace{6, 6, 443, 292};
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTEXTHELP | WS_EX_CONTROLPARENT;
 constexpr COLORREF kNoticeText = RGB(255, 0, 0);
+// A close request that came during a run looks this often whether the run has ended.
+constexpr UINT_PTR kCloseAfterRun = 2;
+constexpr UINT kCloseAfterRunPoll = 100;
 constexpr COLORREF kNoticeBack = RGB(255, 255, 0);
 
 ATOM RegisterPropsClass(WNDPROC procedure) {
@@ -82,6 +85,7 @@ TfrmProps::TfrmProps(Win32Platform& platform, HelpOpener openHelp)
 TfrmProps::~TfrmProps() {
     Core().collaborators.properties = previousProperties_;
     platform_.ui.SetMainWindow(nullptr);
+    platform_.dialogs.SetOwner(nullptr);
     UnhookWindowsHookEx(keyHook_);
     if (window_) {
         DestroyWindow(window_);
@@ -118,6 +122,7 @@ void TfrmProps::FormShow() {
 void TfrmProps::HideFromTaskbar() {
     if (!owner_) {
         owner_ = CreateTaskbarOwner();
+        platform_.dialogs.SetOwner(owner_);
     }
     SetWindowLongPtrA(window_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner_));
 }
@@ -249,10 +254,15 @@ LRESULT TfrmProps::ControlColour(HDC dc, HWND control) {
 }
 
 // Visible, a close request is the user's Cancel and is refused; hidden, it comes from the
-// system or another program and ends the program.
+// system or another program and ends the program. A run in progress uses the window: the
+// request is kept and carried out once the run has ended.
 void TfrmProps::FormCloseQuery() {
     Checkpoint() = 91000;
     const bool visible = IsWindowVisible(window_) != FALSE;
+    if (!visible && RunLocksProps()) {
+        SetTimer(window_, kCloseAfterRun, kCloseAfterRunPoll, nullptr);
+        return;
+    }
     if (visible) {
         btnCancelClick();
     }
@@ -307,7 +317,11 @@ LRESULT TfrmProps::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return MAKELRESULT(IDOK, DC_HASDEFID);
         case WM_TIMER:
             if (wParam == PropsTray::kTimer1) {
-                tray_->Timer1Timer();
+                // The timer is a component of its own: its failures are reported as its.
+                RunGuarded("TTimer", [this] { tray_->Timer1Timer(); });
+            } else if (wParam == kCloseAfterRun && !RunLocksProps()) {
+                KillTimer(window_, kCloseAfterRun);
+                FormCloseQuery();
             }
             return 0;
         case WM_SYSCOMMAND:

@@ -197,14 +197,15 @@ TEST_F(SettingsTest, MailingListFileIsReadWithAnyLineEndAndWrittenWithCrLf) {
     EXPECT_EQ(files.Content(DataFile("MailingList.dat")), "");
 }
 
-// Only one leading "=" goes: a display name that starts with "=" loses it too.
-TEST_F(SettingsTest, ActiveListIsSavedWithoutSameDriverMarks) {
-    Mailers().active = {"=Foo Mail" + kGap + "foo.mfs", "Foo Classic" + kGap + "foo.mfs",
-                        "=Equals Mail" + kGap + "eq.exe", "Bar" + kGap + "bar.exe"};
-    SaveSettings();
+// The marks are flags beside the texts: a display name that starts with "=" is saved whole.
+TEST_F(SettingsTest, ActiveListIsSavedAsTheLibraryHasIt) {
     const std::vector<std::string> saved = {
         "Foo Mail" + kGap + "foo.mfs", "Foo Classic" + kGap + "foo.mfs",
-        "Equals Mail" + kGap + "eq.exe", "Bar" + kGap + "bar.exe"};
+        "=Equals Mail" + kGap + "eq.exe", "Bar" + kGap + "bar.exe"};
+    Mailers().libraryLoaded = true;
+    Mailers().active = saved;
+    Mailers().sameDriverMarks = {true, false, true, false};
+    SaveSettings();
     EXPECT_EQ(Mailers().active, saved);
     EXPECT_EQ(files.Content(DataFile("ActiveMailers.dat")),
               saved[0] + "\r\n" + saved[1] + "\r\n" + saved[2] + "\r\n" + saved[3] + "\r\n");
@@ -212,6 +213,18 @@ TEST_F(SettingsTest, ActiveListIsSavedWithoutSameDriverMarks) {
     Mailers().active.clear();
     SaveSettings();
     EXPECT_EQ(files.Content(DataFile("ActiveMailers.dat")), "");
+}
+
+// A drivers folder that could not be read at start-up (a network drive not yet there) leaves
+// the lists empty: an OK then keeps the user's Active mailers as they were.
+TEST_F(SettingsTest, WithoutTheLibraryTheActiveLinesReadAreSavedUnchanged) {
+    const std::string lines = "Foo Mail" + kGap + "foo.mfs\r\nBar" + kGap + "bar.exe\r\n";
+    files.Put(DataFile("ActiveMailers.dat"), lines);
+    profiles.Put(FakeProfiles::kWinIni, "Mail Form Drivers", "Path", "N:\\Drivers");
+    EXPECT_THROW(LoadMailerLibrary(), FileError);
+    EXPECT_TRUE(Mailers().active.empty());
+    SaveSettings();
+    EXPECT_EQ(files.Content(DataFile("ActiveMailers.dat")), lines);
 }
 
 TEST_F(SettingsTest, LoadReadsAndWritesInItsOrderBetweenItsCheckpoints) {

@@ -18,6 +18,11 @@ using ::testing::IsEmpty;
 
 namespace {
 
+TEST(InstanceNameTest, TheMutexNameIgnoresTheLetterCaseOfTheProgramFile) {
+    EXPECT_EQ(InstanceMutexName("Tervane5.EXE"), InstanceMutexName("tervane5.exe"));
+    EXPECT_EQ(InstanceMutexName("Tervane5.EXE"), "tervane5.exe");
+}
+
 TEST(InstanceNameTest, OnlyAnUpperCaseExeEndingNamesTheInstance) {
     EXPECT_EQ(InstanceName("Tervane5.EXE"), "Tervane5");
     EXPECT_EQ(InstanceName("Tervane5.exe"), "");

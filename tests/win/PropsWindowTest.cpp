@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <utility>
@@ -20,8 +21,10 @@
 #include "core/RunContext.h"
 #include "mailers/MFDDirectory.h"
 #include "platform/Application.h"
+#include "platform/Dialogs.h"
 #include "shell/PropsModel.h"
 #include "shell/ShellState.h"
+#include "shell/TrayDuties.h"
 #include "shell/settings.h"
 #include "win/BuildTree.h"
 #include "win/MessageBoxAnswerer.h"
@@ -39,7 +42,13 @@ const std::string kDemoReader = EntryText({"Demo Mail Reader", "", "DemoMfd.EXE"
 
 class RecordingApplication : public IApplication {
 public:
-    void Terminate() override { terminated = true; }
+    void Terminate() override {
+        if (failTerminate) {
+            throw std::runtime_error("cannot end now");
+        }
+        terminated = true;
+    }
+    bool failTerminate = false;
     bool Terminating() const override { return terminated; }
     bool terminated = false;
 };
@@ -51,9 +60,9 @@ std::string SettingsFilePath() {
 }
 
 // Handles the thread's messages, those already waiting at least, until the condition holds
-// or two seconds have passed.
-bool PumpUntil(const std::function<bool()>& condition) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+// or the time (two seconds unless given) has passed.
+bool PumpUntil(const std::function<bool()>& condition, int milliseconds = 2000) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     for (;;) {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -143,6 +152,7 @@ protected:
           savedSettings_(settingsExisted_ ? FileContent(SettingsFilePath()) : "") {
         Mailers().directory = "C:\\Tervane Test\\Sub Dir";
         Mailers().library = {kAlpha, kDemo, kDemoReader};
+        Mailers().libraryLoaded = true;
         Os().application = &application;
         frmProps = std::make_unique<TfrmProps>(
             win32, [this](HWND, int context) { helpOpened.push_back(context); });
@@ -247,7 +257,8 @@ TEST_F(PropsWindowTest, TheActiveSelectionMarksItsPartnerAndAnActiveDoubleClickR
     SendMessageA(Item(kLstActive), LB_SETCURSEL, 0, 0);
     SendMessageA(Window(), WM_COMMAND, MAKEWPARAM(kLstActive, LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(Item(kLstActive)));
-    EXPECT_EQ(Rows(Item(kLstActive)), (std::vector<std::string>{kDemo, "=" + kDemoReader}));
+    EXPECT_EQ(Rows(Item(kLstActive)), (std::vector<std::string>{kDemo, kDemoReader}));
+    EXPECT_TRUE(HasSameDriverMark(Mailers(), 1));
 
     DoubleClickRow(kLstActive, 0);
     EXPECT_EQ(Rows(Item(kLstLibrary)), (std::vector<std::string>{kAlpha, kDemo, kDemoReader}));
@@ -324,6 +335,69 @@ TEST_F(PropsWindowTest, AHiddenWindowClosesAndEndsTheProgram) {
     EXPECT_TRUE(application.terminated);
     EXPECT_EQ(Checkpoint(), 90030);
     EXPECT_EQ(Core().collaborators.properties, nullptr);
+}
+
+// taskkill without /f asks every top-level window to close, also during a run, which goes on
+// using the window: the request waits for the run's end.
+TEST_F(PropsWindowTest, AHiddenWindowKeepsACloseRequestUntilTheRunHasEnded) {
+    const HWND window = Window();
+    Core().runInProgress = true;
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    PumpUntil([] { return false; }, 300);
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_FALSE(application.terminated);
+
+    Core().runInProgress = false;
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }));
+    EXPECT_TRUE(application.terminated);
+}
+
+TEST_F(PropsWindowTest, DuringARunTheMailerListsOkCancelAndUnloadDoNothing) {
+    ShowWithDemoActive();
+    Core().runInProgress = true;
+    const std::vector<std::string> active = Mailers().active;
+    SendMessageA(Item(kLstActive), WM_LBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
+    Press(kBtnUnload);
+    Press(IDOK);
+    Press(IDCANCEL);
+    EXPECT_EQ(Mailers().active, active);
+    EXPECT_FALSE(application.terminated);
+    EXPECT_TRUE(IsWindowVisible(Window()));
+
+    Core().runInProgress = false;
+    Press(IDCANCEL);
+    EXPECT_FALSE(IsWindowVisible(Window()));
+}
+
+// Owned by the program's hidden window, the boxes have no taskbar buttons of their own.
+TEST_F(PropsWindowTest, MessageBoxesBelongToTheHiddenOwnerWindow) {
+    frmProps->HideFromTaskbar();
+    const HWND owner = GetWindow(Window(), GW_OWNER);
+    ASSERT_NE(owner, nullptr);
+    for (const bool box : {true, false}) {
+        MessageBoxAnswerer answerer;
+        if (box) {
+            Os().dialogs->AppMessageBox("A box", MsgDlgType::Information, kMbOk);
+        } else {
+            Os().dialogs->MessageDlg("A dialog", MsgDlgType::Warning, {MsgDlgBtn::OK}, 0);
+        }
+        const std::optional<SeenMessageBox> seen = answerer.Seen();
+        ASSERT_TRUE(seen);
+        EXPECT_EQ(seen->owner, owner) << box;
+    }
+}
+
+// An error in a tick of Timer1 is the timer's, not the window's.
+TEST_F(PropsWindowTest, AnErrorInATimerTickIsReportedAsTheTimers) {
+    PutFile(TestDir::File(kInstallerFlagName), "");
+    application.failTerminate = true;
+    MessageBoxAnswerer answerer;
+    PostMessageA(Window(), WM_TIMER, PropsTray::kTimer1, 0);
+    PumpUntil([&] { return false; }, 300);
+    const std::optional<SeenMessageBox> seen = answerer.Seen();
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(seen->text.rfind("Error in TTimer.", 0), 0u) << seen->text;
+    EXPECT_NE(seen->text.find("UH cannot end now"), std::string::npos) << seen->text;
 }
 
 TEST_F(PropsWindowTest, UnloadEndsTheProgramAndMinimisingHides) {
@@ -511,7 +585,8 @@ TEST_F(PropsWindowTest, ANewReceiverTextIsHandedToTheDriverAndTheSameTextAgainIs
 
     frmProps->SetClipboardReceiverText(armour);
     EXPECT_EQ(Checkpoint(), 5707);
-    EXPECT_NE(FileContent(Paths().exchangeFile).find(armour), std::string::npos);
+    // The driver has taken the result: the file is wiped.
+    EXPECT_EQ(GetFileAttributesA(Paths().exchangeFile.c_str()), INVALID_FILE_ATTRIBUTES);
 
     Checkpoint() = 1;
     frmProps->SetClipboardReceiverText(armour);
