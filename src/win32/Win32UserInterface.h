@@ -13,6 +13,7 @@ public:
     ScreenPoint CursorPos() override;
     void SetHourglass(bool on) override;
     void ProcessMessages() override;
+    void WaitForMessages(int milliseconds) override;
     WindowId MainWindow() override;
 
     // Names the program's main window once it exists.

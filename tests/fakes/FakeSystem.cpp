@@ -21,6 +21,7 @@ std::string FixedClock::LongTimeText(const LocalTime& t) {
 
 void FixedClock::Advance(int milliseconds) {
     using namespace std::chrono;
+    steady += milliseconds;
     const sys_days date = year{time.year} / month{static_cast<unsigned>(time.month)} /
                           day{static_cast<unsigned>(time.day)};
     const sys_time<std::chrono::milliseconds> moment =

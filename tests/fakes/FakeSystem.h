@@ -18,13 +18,15 @@
 class FixedClock : public IClock {
 public:
     LocalTime Now() override { return time; }
+    std::int64_t SteadyMilliseconds() override { return steady; }
     std::string ShortDateText(const LocalTime& t) override;
     std::string LongTimeText(const LocalTime& t) override;
 
-    // Moves the clock on, carrying into seconds, minutes, hours and days.
+    // Moves both clocks on, the local one carrying into seconds, minutes, hours and days.
     void Advance(int milliseconds);
 
     LocalTime time{1998, 12, 6, 14, 3, 22, 500};
+    std::int64_t steady = 0;
 };
 
 // A user who answers each dialog with the next scripted answer and remembers what each one

@@ -13,6 +13,11 @@ public:
     ScreenPoint CursorPos() override { return cursor; }
     void SetHourglass(bool on) override { hourglass.push_back(on); }
     void ProcessMessages() override;
+    // Counts as a processing of messages; waits records how long each wait was.
+    void WaitForMessages(int milliseconds) override {
+        waits.push_back(milliseconds);
+        ProcessMessages();
+    }
     WindowId MainWindow() override { return mainWindow; }
 
     ScreenPoint cursor{500, 400};
@@ -21,6 +26,7 @@ public:
     int openWindows = 0;
     std::vector<bool> hourglass;  // true: hourglass, false: default
     int processed = 0;
+    std::vector<int> waits;
     WindowId mainWindow = 0;
     std::function<void()> onProcessMessages;  // what arrives while messages are processed
 };
