@@ -4,8 +4,17 @@
 // positions count from the top left corner of the printable area.
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
+
+// A failure of the printer itself, such as having none.
+class PrinterError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+constexpr const char* kNoDefaultPrinter = "There is no default printer currently selected";
 
 struct PrintFont {
     std::string name = "Arial";

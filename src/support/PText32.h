@@ -8,7 +8,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -18,14 +17,6 @@
 enum TAlignment { taLeftJustify, taRightJustify, taCenter, taJustify };
 enum TPrinterOrientation { poPortrait, poLandscape };
 enum TUnits { unInches, unMillimetres };
-
-// A failure of the printer itself, such as having none.
-class PrinterError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-constexpr const char* kNoDefaultPrinter = "There is no default printer currently selected";
 
 class TPrintText {
 public:
