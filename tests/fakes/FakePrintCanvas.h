@@ -1,9 +1,12 @@
 #pragma once
-// A printer whose glyphs are all 10 pixels wide and whose text is as high as its font size
-// at the vertical resolution, on A4 paper at 300 pixels per inch unless the test says
-// otherwise. It records what is drawn, on which page, with which justification.
+// A printer whose glyphs are all 10 pixels wide and whose text is as high as its font's
+// size at the resolution, on A4 paper at 300 pixels per inch unless the test says otherwise.
+// A tab goes to the first stop beyond the text before it, past the last stop one glyph on.
+// It records what is drawn, on which page, with which font and justification.
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/PrintCanvas.h"
@@ -13,50 +16,72 @@ public:
     static constexpr int kGlyphWidth = 10;
 
     struct Drawn {
-        int page = 0;  // from 1 in each document
-        int x = 0;
-        int y = 0;
+        int page, x, y;
         std::string text;
-        bool tabbed = false;
         PrintFont font;
-        int justifyExtra = 0;
-        int justifyBreaks = 0;
+        int justifyExtra, justifyBreaks;
     };
 
     bool HasDefaultPrinter() override { return hasPrinter; }
     int PixelsPerInchX() override { return dpi; }
     int PixelsPerInchY() override { return dpi; }
-    int PageWidth() override { return landscape ? pageHeight : pageWidth; }
-    int PageHeight() override { return landscape ? pageWidth : pageHeight; }
-    void SetOrientation(bool toLandscape) override { landscape = toLandscape; }
-    void BeginDocument() override;
-    void NewPage() override;
-    void EndDocument() override;
-    void AbortDocument() override;
+    int PageWidth() override { return pageWidth; }
+    int PageHeight() override { return pageHeight; }
+    void SetOrientation(bool) override {}
+    void BeginDocument() override {
+        Call("BeginDocument");
+        page = 1;
+    }
+    void NewPage() override {
+        Call("NewPage");
+        ++page;
+    }
+    void EndDocument() override { Call("EndDocument"); }
+    void AbortDocument() override { Call("AbortDocument"); }
     void SetFont(const PrintFont& f) override { font = f; }
-    TextSize TextExtent(const std::string& text) override;
-    int TabbedTextWidth(const std::string& text, const std::vector<int>& tabStops) override;
-    void SetJustification(int extra, int breakCount) override;
-    void PutText(int x, int y, const std::string& text) override;
-    void PutTabbedText(int x, int y, const std::string& text, const std::vector<int>& tabStops,
-                       int tabOrigin) override;
+    TextSize TextExtent(const std::string& text) override {
+        return {static_cast<int>(text.size()) * kGlyphWidth, font.size * dpi / 72};
+    }
+    int TabbedTextWidth(const std::string& text, const std::vector<int>& stops) override {
+        int x = 0;
+        for (const char c : text) {
+            const auto stop = std::upper_bound(stops.begin(), stops.end(), x);
+            x = c == '\t' && stop != stops.end() ? *stop : x + kGlyphWidth;
+        }
+        return x;
+    }
+    void SetJustification(int extra, int breaks) override { justify = {extra, breaks}; }
+    void PutText(int x, int y, const std::string& text) override { Draw(x, y, text); }
+    void PutTabbedText(int x, int y, const std::string& text, const std::vector<int>&,
+                       int) override {
+        Draw(x, y, text);
+    }
 
-    // The texts drawn in the body font (not the header's or footer's), in order.
-    std::vector<std::string> BodyTexts() const;
+    // The texts drawn in the body's regular font, leaving out the bold header and footer.
+    std::vector<std::string> BodyTexts() const {
+        std::vector<std::string> texts;
+        for (const Drawn& d : drawn) {
+            if (!d.font.bold) {
+                texts.push_back(d.text);
+            }
+        }
+        return texts;
+    }
 
     bool hasPrinter = true;
     int dpi = 300;
     int pageWidth = 2480;  // A4 at 300 pixels per inch
     int pageHeight = 3508;
-    bool landscape = false;
     PrintFont font;
     std::vector<Drawn> drawn;
     std::vector<std::string> calls;  // BeginDocument, NewPage, EndDocument, AbortDocument
     int page = 0;
 
 private:
-    void Record(int x, int y, const std::string& text, bool tabbed);
+    void Call(const char* name) { calls.push_back(name); }
+    void Draw(int x, int y, const std::string& text) {
+        drawn.push_back({page, x, y, text, font, justify.first, justify.second});
+    }
 
-    int justifyExtra_ = 0;
-    int justifyBreaks_ = 0;
+    std::pair<int, int> justify{0, 0};
 };

@@ -5,10 +5,6 @@
 #include <string>
 
 #include "fakes/FakeOs.h"
-#include "fakes/FakePrintCanvas.h"
-#include "shell/Unload.h"
-#include "support/PText32.h"
-#include "support/error.h"
 
 namespace {
 
@@ -33,12 +29,6 @@ TEST(QuoteText, PrefixesEachLineOfTheTrimmedText) {
     }
 }
 
-TEST_F(ClipboardToolsTest, QuoteReplacesTheClipboardsText) {
-    clipboard.text = "one\r\ntwo\r\n";
-    popQuoteClipboardClick();
-    EXPECT_EQ(clipboard.text, "> one\r\n> two");
-}
-
 TEST_F(ClipboardToolsTest, SaveWritesTheTextExactlyIntoTheFileChosen) {
     clipboard.text = "one\r\ntwo";
     popSaveClipboardClick();  // cancelled
@@ -58,27 +48,6 @@ TEST_F(ClipboardToolsTest, SaveWritesTheTextExactlyIntoTheFileChosen) {
     popSaveClipboardClick();
     ASSERT_EQ(user.shown.size(), 1u);
     EXPECT_EQ(user.shown[0].text.rfind("Error in WriteFileString:C:\\Mail\\saved.txt.", 0), 0u);
-}
-
-TEST_F(ClipboardToolsTest, PrintPrintsTheTextWithTheComponentsDefaults) {
-    FakePrintCanvas printer;
-    clipboard.text = "one\r\ntwo\r\n";
-    popPrintClipboardClick(printer);
-    EXPECT_EQ(printer.calls, (std::vector<std::string>{"BeginDocument", "EndDocument"}));
-    EXPECT_EQ(printer.BodyTexts(), (std::vector<std::string>{"one", "two"}));
-    EXPECT_EQ(printer.drawn[0].x, 236);  // 20 mm at 300 pixels per inch
-    EXPECT_EQ(printer.drawn[0].y, 295);  // 25 mm
-    EXPECT_EQ(printer.drawn[0].font.name, "Arial");
-    EXPECT_EQ(printer.drawn[0].font.size, 10);
-
-    printer.hasPrinter = false;
-    EXPECT_THROW(popPrintClipboardClick(printer), PrinterError);
-}
-
-TEST_F(ClipboardToolsTest, UnloadAsksTheProgramToEnd) {
-    UnloadProgram();
-    EXPECT_EQ(application.terminateRequests, 1);
-    EXPECT_EQ(Checkpoint, 99999);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,6 +19,21 @@ namespace {
 
 // The tools menu's items as the Down key reaches them.
 enum ToolsItem { kPrint = 1, kQuote = 2, kSave = 3, kExit = 5 };
+
+// The file's content once it is complete by the test's measure; empty when it never is.
+std::string CompleteFile(const std::string& path,
+                         const std::function<bool(const std::string&)>& complete) {
+    std::string content;
+    WaitUntil([&] {
+        try {
+            content = FileContent(path);
+            return complete(content);
+        } catch (const std::runtime_error&) {
+            return false;
+        }
+    });
+    return complete(content) ? content : "";
+}
 
 class ClipboardToolsTest : public ::testing::Test {
 protected:
@@ -39,16 +55,6 @@ protected:
         PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
     }
 
-    bool FileHolds(const std::string& path, const std::string& content) {
-        return WaitUntil([&] {
-            try {
-                return FileContent(path) == content;
-            } catch (const std::runtime_error&) {
-                return false;
-            }
-        });
-    }
-
     InstalledProgram install_;
     Win32Clipboard clipboard_;
     std::unique_ptr<StandinProgram> program_;
@@ -68,7 +74,9 @@ TEST_F(ClipboardToolsTest, SaveWritesTheClipboardsTextIntoTheFileNamedInTheDialo
     clipboard_.SetText(text);
     Choose(kSave);
     ASSERT_TRUE(AnswerFileDialog("Save Message", InstalledProgram::File("Thursday")));
-    EXPECT_TRUE(FileHolds(InstalledProgram::File("Thursday.txt"), text));
+    EXPECT_EQ(CompleteFile(InstalledProgram::File("Thursday.txt"),
+                           [&](const std::string& content) { return content == text; }),
+              text);
 }
 
 TEST_F(ClipboardToolsTest, PrintPrintsTheClipboardsLinesOnAsManyPagesAsTheyNeed) {
@@ -83,14 +91,8 @@ TEST_F(ClipboardToolsTest, PrintPrintsTheClipboardsLinesOnAsManyPagesAsTheyNeed)
     Choose(kPrint);
     const std::string output = InstalledProgram::File("printed.ps");
     ASSERT_TRUE(AnswerFileDialog("Print to File", output));
-    ASSERT_TRUE(WaitUntil([&] {
-        try {
-            return FileContent(output).ends_with("%%EOF\n");
-        } catch (const std::runtime_error&) {
-            return false;
-        }
-    }));
-    const auto pages = PrintedPages(FileContent(output));
+    const auto pages = PrintedPages(CompleteFile(
+        output, [](const std::string& content) { return content.ends_with("%%EOF\n"); }));
     ASSERT_EQ(pages.size(), 3u);
     std::vector<std::string> printed;
     for (const auto& page : pages) {

@@ -15,33 +15,18 @@ constexpr const char* kPrinter = "Tervane Test Printer";
 constexpr const char* kDriver = "Tervane Test PostScript";
 constexpr const char* kPpdFile = "TERVTEST.PPD";
 
-// 600 pixels per inch on A4, with the sheet's printable area 12 points inside its edges.
+// 600 pixels per inch on A4, the printable area 12 points inside the sheet's edges.
 constexpr const char* kPpd = R"PPD(*PPD-Adobe: "4.3"
-*FormatVersion: "4.3"
-*FileVersion: "1.0"
-*LanguageVersion: English
-*LanguageEncoding: ISOLatin1
-*PCFileName: "TERVTEST.PPD"
-*Manufacturer: "Tervane"
-*ModelName: "Tervane Test PostScript"
 *NickName: "Tervane Test PostScript"
-*PSVersion: "(3010) 0"
 *LanguageLevel: "3"
-*ColorDevice: False
 *TTRasterizer: Type42
 *DefaultResolution: 600dpi
 *OpenUI *PageSize: PickOne
 *DefaultPageSize: A4
 *PageSize A4/A4: "<< /PageSize [595 842] >> setpagedevice"
 *CloseUI: *PageSize
-*DefaultPageRegion: A4
-*PageRegion A4/A4: "<< /PageSize [595 842] >> setpagedevice"
-*DefaultImageableArea: A4
 *ImageableArea A4/A4: "12 12 583 830"
-*DefaultPaperDimension: A4
 *PaperDimension A4/A4: "595 842"
-*DefaultFont: Courier
-*Font Courier: Standard "(002.004S)" Standard ROM
 )PPD";
 
 std::string PrinterDriverDirectory() {
@@ -71,9 +56,20 @@ char GlyphCharacter(const std::string& name) {
     return found == named.end() ? '?' : found->second;
 }
 
+void RemovePrinter() {
+    PRINTER_DEFAULTSA access{nullptr, nullptr, PRINTER_ALL_ACCESS};
+    HANDLE printer = nullptr;
+    if (OpenPrinterA(const_cast<char*>(kPrinter), &printer, &access)) {
+        DeletePrinter(printer);
+        ClosePrinter(printer);
+    }
+}
+
 }  // namespace
 
+// A printer that a crashed test left behind goes first.
 PostScriptPrinter::PostScriptPrinter() {
+    RemovePrinter();
     PutFile(PrinterDriverDirectory() + "\\" + kPpdFile, kPpd);
     DRIVER_INFO_3A driver{};
     driver.cVersion = 3;
@@ -97,12 +93,7 @@ PostScriptPrinter::PostScriptPrinter() {
 }
 
 PostScriptPrinter::~PostScriptPrinter() {
-    PRINTER_DEFAULTSA access{nullptr, nullptr, PRINTER_ALL_ACCESS};
-    HANDLE printer = nullptr;
-    if (OpenPrinterA(const_cast<char*>(kPrinter), &printer, &access)) {
-        DeletePrinter(printer);
-        ClosePrinter(printer);
-    }
+    RemovePrinter();
 }
 
 bool AnswerFileDialog(const char* caption, const std::string& fileName) {
