@@ -3,6 +3,7 @@
 #include <winspool.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "support/AppInfo.h"
@@ -50,9 +51,8 @@ void Require(bool done, const char* failure) {
 
 Win32PrintCanvas::~Win32PrintCanvas() {
     if (inDocument_) {
-        AbortDoc(dc_);
+        AbortDoc(dc_.Get());
     }
-    ReleaseDc();
 }
 
 bool Win32PrintCanvas::HasDefaultPrinter() {
@@ -62,25 +62,16 @@ bool Win32PrintCanvas::HasDefaultPrinter() {
 }
 
 HDC Win32PrintCanvas::Dc() {
-    if (!dc_) {
+    if (!dc_.Get()) {
         const std::string printer = DefaultPrinterName();
         const std::vector<char> mode = DeviceMode(printer, landscape_);
-        dc_ = CreateDCA("WINSPOOL", printer.c_str(), nullptr,
-                        mode.empty() ? nullptr : reinterpret_cast<const DEVMODEA*>(mode.data()));
-        Require(dc_ != nullptr, "The default printer cannot be reached");
+        dc_.Reset(
+            CreateDCA("WINSPOOL", printer.c_str(), nullptr,
+                      mode.empty() ? nullptr : reinterpret_cast<const DEVMODEA*>(mode.data())));
+        Require(dc_.Get() != nullptr, "The default printer cannot be reached");
         ApplyFont();
     }
-    return dc_;
-}
-
-// The font is chosen out of the context before it is deleted.
-void Win32PrintCanvas::ReleaseDc() {
-    if (dc_) {
-        SelectObject(dc_, GetStockObject(SYSTEM_FONT));
-        DeleteDC(dc_);
-        dc_ = nullptr;
-    }
-    hfont_.reset();
+    return dc_.Get();
 }
 
 // The next context is made with the new orientation; the open document, if any, keeps its.
@@ -88,7 +79,7 @@ void Win32PrintCanvas::SetOrientation(bool landscape) {
     if (landscape != landscape_) {
         landscape_ = landscape;
         if (!inDocument_) {
-            ReleaseDc();
+            dc_.Reset();
         }
     }
 }
@@ -128,22 +119,24 @@ void Win32PrintCanvas::AbortDocument() {
 
 void Win32PrintCanvas::SetFont(const PrintFont& font) {
     font_ = font;
-    if (dc_) {
+    if (dc_.Get()) {
         ApplyFont();
     }
 }
 
+// The font chosen before is deleted once the new one has taken its place.
 void Win32PrintCanvas::ApplyFont() {
+    const HDC dc = dc_.Get();
     LOGFONTA logFont{};
-    logFont.lfHeight = -MulDiv(font_.size, GetDeviceCaps(dc_, LOGPIXELSY), 72);
+    logFont.lfHeight = -MulDiv(font_.size, GetDeviceCaps(dc, LOGPIXELSY), 72);
     logFont.lfWeight = font_.bold ? FW_BOLD : FW_NORMAL;
     logFont.lfCharSet = DEFAULT_CHARSET;
     lstrcpynA(logFont.lfFaceName, font_.name.c_str(), LF_FACESIZE);
-    const HFONT font = CreateFontIndirectA(&logFont);
-    SelectObject(dc_, font);
-    hfont_.emplace(font);  // the font chosen before is no longer in use
-    SetTextColor(dc_, font_.color);
-    SetBkMode(dc_, TRANSPARENT);
+    GdiObject<HFONT> font(CreateFontIndirectA(&logFont));
+    SelectObject(dc, font.Get());
+    hfont_ = std::move(font);
+    SetTextColor(dc, font_.color);
+    SetBkMode(dc, TRANSPARENT);
 }
 
 TextSize Win32PrintCanvas::TextExtent(const std::string& text) {

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <optional>
 #include <string>
 
 #include "platform/PrintCanvas.h"
@@ -38,13 +37,12 @@ public:
 
 private:
     HDC Dc();
-    void ReleaseDc();
     void ApplyFont();
     void StartNextPage();
 
-    HDC dc_ = nullptr;
+    GdiObject<HFONT> hfont_;  // outlives the context it is chosen into
+    OwnedHandle<HDC, DeleteDC> dc_;
     bool landscape_ = false;
     bool inDocument_ = false;
     PrintFont font_;
-    std::optional<GdiObject<HFONT>> hfont_;
 };
