@@ -6,7 +6,6 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "win/InstalledProgram.h"
 #include "win/TestDir.h"
 
 namespace {
@@ -98,8 +97,10 @@ PostScriptPrinter::~PostScriptPrinter() {
 
 bool AnswerFileDialog(const char* caption, const std::string& fileName) {
     HWND dialog = nullptr;
-    if (!WaitUntil([&] { return IsWindowVisible(dialog = FindWindowA("#32770", caption)); },
-                   20000)) {
+    for (int i = 0; i < 400 && !IsWindowVisible(dialog = FindWindowA("#32770", caption)); ++i) {
+        Sleep(50);
+    }
+    if (!IsWindowVisible(dialog)) {
         return false;
     }
     HWND edit = nullptr;
