@@ -25,12 +25,19 @@ protected:
         printer.pageWidth = 2 * kLeftPx + glyphs * FakePrintCanvas::kGlyphWidth + pixels;
     }
 
+    // The body's lines as printed, without the header and footer.
     Lines Printed(const std::string& text) {
         printer.drawn.clear();
         print.BeginPrint();
         EXPECT_TRUE(print.Print(text));
         print.EndPrint();
-        return printer.BodyTexts();
+        Lines body;
+        for (const auto& d : printer.drawn) {
+            if (!d.bold) {
+                body.push_back(d.text);
+            }
+        }
+        return body;
     }
 
     FakePrintCanvas printer;
@@ -182,13 +189,13 @@ TEST_F(PrintTextTest, RefusesMarginsThatCrossAndConvertsThemBetweenUnits) {
     print.SetBottomMargin(5);
     print.SetHeaderMargin(25);
     print.SetFooterMargin(30);
-    print.SetLeftMargin(-3);
-    EXPECT_EQ((std::vector<float>{print.LeftMargin(), print.TopMargin(), print.BottomMargin(),
+    print.SetRightMargin(-3);
+    EXPECT_EQ((std::vector<float>{print.RightMargin(), print.TopMargin(), print.BottomMargin(),
                                   print.HeaderMargin(), print.FooterMargin()}),
               (std::vector<float>{-3, 25, 25, 10, 10}));
-    print.SetLeftMargin(20);
 
     // In inches the margins and the first tab stop (15 mm, 177 pixels) stay where they were.
+    print.SetRightMargin(20);
     print.SetUnits(unInches);
     EXPECT_NEAR(print.TopMargin(), 25 / 25.4, 1e-6);
     SetPrintableWidth(19);
@@ -201,12 +208,7 @@ TEST_F(PrintTextTest, RefusesMarginsThatCrossAndConvertsThemBetweenUnits) {
 
 TEST_F(PrintTextTest, WithoutADefaultPrinterNoJobOpens) {
     printer.hasPrinter = false;
-    try {
-        print.BeginPrint();
-        FAIL() << "no error";
-    } catch (const PrinterError& e) {
-        EXPECT_STREQ(e.what(), "There is no default printer currently selected");
-    }
+    EXPECT_THROW(print.BeginPrint(), PrinterError);
     EXPECT_TRUE(printer.calls.empty());
     EXPECT_FALSE(print.Print("text"));
 }
