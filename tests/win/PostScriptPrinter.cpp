@@ -129,7 +129,7 @@ std::vector<std::vector<std::string>> PrintedPages(const std::string& postScript
     while (std::getline(lines, line)) {
         if (line.rfind("%%Page:", 0) == 0) {
             pages.emplace_back();
-        } else if (!pages.empty() && line.size() > 7 && line.ends_with(" moveto")) {
+        } else if (!pages.empty() && line.ends_with(" moveto")) {
             pages.back().emplace_back();
         } else if (!pages.empty() && !pages.back().empty() && line.ends_with(" glyphshow")) {
             pages.back().back() += GlyphCharacter(line.substr(1, line.size() - 11));
