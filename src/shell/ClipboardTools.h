@@ -18,7 +18,7 @@ extern const SaveDialogOptions kSaveDialog1;
 std::string QuoteText(const std::string& text);
 
 // "&Print": the clipboard's text printed on the default printer by PrintText1. The printer's
-// failures, having none among them, go to the caller.
+// failures go to the caller, the lack of a default printer among them (PrinterError).
 void popPrintClipboardClick(IPrintCanvas& printer);
 
 // "&Quote ": the clipboard's text replaced by its quotation.
