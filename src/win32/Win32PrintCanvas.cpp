@@ -22,11 +22,11 @@ std::string DefaultPrinterName() {
 // The printer's own settings with the orientation asked for; empty when the printer gives
 // none, so that the context takes the printer's defaults.
 std::vector<char> DeviceMode(const std::string& printer, bool landscape) {
+    char* name = const_cast<char*>(printer.c_str());
     HANDLE handle = nullptr;
-    if (!OpenPrinterA(const_cast<char*>(printer.c_str()), &handle, nullptr)) {
+    if (!OpenPrinterA(name, &handle, nullptr)) {
         return {};
     }
-    char* name = const_cast<char*>(printer.c_str());
     const LONG size = DocumentPropertiesA(nullptr, handle, name, nullptr, nullptr, 0);
     std::vector<char> buffer(static_cast<std::size_t>(std::max(size, 0L)));
     auto* mode = reinterpret_cast<DEVMODEA*>(buffer.data());
