@@ -5,11 +5,10 @@
 #include "core/PGPInvoke.h"
 #include "core/PGPMain.h"
 #include "mailers/MFDDirectory.h"
-#include "platform/Application.h"
-#include "platform/Platform.h"
 #include "shell/PropsModel.h"
 #include "shell/ShellState.h"
 #include "shell/Tips.h"
+#include "shell/Unload.h"
 #include "shell/props.h"
 #include "shell/settings.h"
 #include "support/deblog.h"
@@ -158,8 +157,7 @@ void TfrmProps::btnHelpClick() {
 }
 
 void TfrmProps::btnUnloadClick() {
-    Checkpoint() = 99999;
-    Os().application->Terminate();
+    UnloadProgram();
 }
 
 void TfrmProps::btnRunRoutineClick() {

@@ -14,6 +14,7 @@ public:
     int MessageDlg(const std::string& text, MsgDlgType kind, MsgDlgButtons buttons,
                    int helpContext) override;
     int AppMessageBox(const std::string& text, MsgDlgType kind, unsigned buttonFlags) override;
+    std::string SaveFileName(const SaveDialogOptions& options) override;  // Win32SaveDialog.cpp
 
 private:
     HWND Owner() const;

@@ -46,9 +46,15 @@ public:
     int MessageDlg(const std::string& text, MsgDlgType kind, MsgDlgButtons buttons,
                    int helpContext) override;
     int AppMessageBox(const std::string& text, MsgDlgType kind, unsigned buttonFlags) override;
+    std::string SaveFileName(const SaveDialogOptions& options) override {
+        saveDialogs.push_back(options);
+        return savedFileName;
+    }
 
     std::deque<int> answers;
     std::vector<Shown> shown;
+    std::vector<SaveDialogOptions> saveDialogs;
+    std::string savedFileName;  // the save dialog's answer; empty: Cancel
 
 private:
     int Answer(bool okOnly);
