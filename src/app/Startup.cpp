@@ -67,14 +67,15 @@ bool PGPToolsInstalled() {
     return Os().files->Exists(PathOfFile(Core().PGPMainProgramPath) + "PGPTools.Exe");
 }
 
-// The "&Enable" box is checked as its click would check it, which stores the tip settings.
+// The "&Enable" box is checked as its click would check it, which stores the tip settings;
+// the milestones are passed after that, with tips on or off.
 void CheckTipEnable() {
     if (Shell().tips.enabled) {
         Props().chkTipEnabled = true;
-        Checkpoint() = 4402;
         SaveTipSettings();
-        Checkpoint() = 4403;
     }
+    Checkpoint() = 4402;
+    Checkpoint() = 4403;
 }
 
 void FillAbout() {

@@ -118,7 +118,9 @@ void LoadChoices() {
     props.optProcessing = ChoiceInGroup(ReadInteger(kOptProcessing, kChoiceEncrypt));
     props.optOutward = ChoiceInGroup(ReadInteger(kOptOutward, kChoiceEncrypt));
     Checkpoint() = 1004;
-    Shell().recentPage = ReadInteger(kRecentPage, kPageMailerChoice);
+    // A page that does not exist (a damaged or foreign settings file) is the nearest that does.
+    Shell().recentPage =
+        std::clamp(ReadInteger(kRecentPage, kPageMailerChoice), kPageRoutine, kPageAbout);
     Checkpoint() = 1005;
     Checkpoint() = 1006;
     props.chkIgnoreWrappedKeys = ReadBoolean(kIgnoreWrappedKeys, false);
@@ -157,6 +159,7 @@ void LoadSettings() {
     Checkpoint() = 1002;
     LoadChoices();
     Shell().tips = TipState{ReadInteger(kTipNumber, 0), ReadBoolean(kTipEnabled, true)};
+    Props().chkTipEnabled = Shell().tips.enabled;
     Checkpoint() = 1012;
     StoreInstallation();
     Core().PGPMainProgramPath = ReadText(kSettingsFile, kPGP, kMainexe);

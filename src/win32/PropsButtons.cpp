@@ -71,7 +71,9 @@ void TfrmProps::OnCommand(int id, int notification) {
             btnHelpFileClick();
             return;
         case kBtnShowTipNow:
+            // "Show these tips" may have been cleared in the tip window: the box follows it.
             ShowTipOfTheDay();
+            ShowModel();
             return;
         default:
             break;

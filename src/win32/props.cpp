@@ -55,6 +55,22 @@ HWND CreateTaskbarOwner() {
                            GetModuleHandleA(nullptr), nullptr);
 }
 
+constexpr WPARAM kAboutSelectionLength = 9999;
+
+// A press on the About text selects it all, ready to copy; the press starts no selection of
+// its own.
+LRESULT CALLBACK AboutTextProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                               DWORD_PTR) {
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(edit, AboutTextProc, id);
+    } else if (message == WM_LBUTTONDOWN) {
+        SetFocus(edit);
+        SendMessageA(edit, EM_SETSEL, 0, kAboutSelectionLength);
+        return 0;
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
 bool IsKeyDown(int key) {
     return (GetKeyState(key) & 0x8000) != 0;
 }
@@ -101,6 +117,7 @@ void TfrmProps::CreateControls() {
     lists_ = std::make_unique<PropsMailerLists>(window_, [this] { Refresh(); });
     tray_ = std::make_unique<PropsTray>(
         window_, [this] { ShowPropsWindow(); }, openHelp_, platform_.tipWindow);
+    SetWindowSubclass(GetDlgItem(window_, kTxtAbout), AboutTextProc, 0, 0);
     SendDlgItemMessageA(window_, kImgAboutIcon, STM_SETICON,
                         reinterpret_cast<WPARAM>(ResourceIcon(kProgramIconId)), 0);
     ShowModel();

@@ -22,6 +22,7 @@
 #include "mailers/MFDDirectory.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/TipWindow.h"
 #include "shell/PropsModel.h"
 #include "shell/ShellState.h"
 #include "shell/TrayDuties.h"
@@ -398,6 +399,36 @@ TEST_F(PropsWindowTest, AnErrorInATimerTickIsReportedAsTheTimers) {
     ASSERT_TRUE(seen);
     EXPECT_EQ(seen->text.rfind("Error in TTimer.", 0), 0u) << seen->text;
     EXPECT_NE(seen->text.find("UH cannot end now"), std::string::npos) << seen->text;
+}
+
+TEST_F(PropsWindowTest, APressOnTheAboutTextSelectsItAll) {
+    frmProps->ShowPropsWindow();
+    ChooseTab(4);
+    SendMessageA(Item(kTxtAbout), EM_SETSEL, 3, 3);
+    SendMessageA(Item(kTxtAbout), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    SendMessageA(Item(kTxtAbout), WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+    DWORD start = 1;
+    DWORD end = 0;
+    SendMessageA(Item(kTxtAbout), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, static_cast<DWORD>(GetWindowTextLengthA(Item(kTxtAbout))));
+}
+
+// "Show these tips" cleared in the tip window opened by "Show &Now": the box follows.
+TEST_F(PropsWindowTest, ShowNowLeavesTheEnableBoxAsTheTipWindowLeftTheSwitch) {
+    frmProps->ShowPropsWindow();
+    ChooseTab(3);
+    CheckDlgButton(Window(), kChkTipEnabled, BST_CHECKED);
+    Props().chkTipEnabled = true;
+    // The user clears "Show these tips" and closes the window.
+    class ClearingTipWindow : public ITipWindow {
+        void ShowModal(ITipBrowser& tips) override { tips.SetShowTips(false); }
+        void SetMainIconActive(bool) override {}
+    } tipWindow;
+    Os().tipWindow = &tipWindow;
+    Press(kBtnShowTipNow);
+    EXPECT_EQ(IsDlgButtonChecked(Window(), kChkTipEnabled), BST_UNCHECKED);
 }
 
 TEST_F(PropsWindowTest, UnloadEndsTheProgramAndMinimisingHides) {
