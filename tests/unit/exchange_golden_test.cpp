@@ -29,93 +29,59 @@ struct GoldenFile {
     TMFDData read;                    // what reading the file gives
 };
 
-TMFDData Compose() {
-    TMFDData data;
-    data.ProtocolVersion = 1;
-    data.Information = "Demo Mail, compose window";
-    data.Wtype = 1;
-    data.Title = "Reply to the quarterly report";
-    data.Short = "Demo Mail";
-    data.To = "Bob <bob@example.org>, carol@example.org";
-    data.HasTo = true;
-    data.Cc = "team@lists.example.org";
-    data.HasCc = true;
-    data.Bcc = "archive@example.org";
-    data.HasBcc = true;
-    data.Attachment = "report.zip";
-    data.HasAttachment = true;
-    data.Subject = "Quarterly report";
-    data.HasSubject = true;
-    data.Body = "Dear Bob,\r\n\r\nthe numbers are attached.\r\n-- \r\nAlice\r\n";
-    data.HasBody = true;
-    data.Command = -2;
-    data.Lacking = 3;
-    data.WrapColumn = 72;
-    data.DefaultMailDomain = "example.org";
-    data.MFDState = "composing";
-    return data;
-}
+const TMFDData kCompose{.ProtocolVersion = 1,
+                        .Information = "Demo Mail, compose window",
+                        .Wtype = 1,
+                        .Title = "Reply to the quarterly report",
+                        .Short = "Demo Mail",
+                        .To = "Bob <bob@example.org>, carol@example.org",
+                        .HasTo = true,
+                        .Cc = "team@lists.example.org",
+                        .HasCc = true,
+                        .Bcc = "archive@example.org",
+                        .HasBcc = true,
+                        .Attachment = "report.zip",
+                        .HasAttachment = true,
+                        .Subject = "Quarterly report",
+                        .HasSubject = true,
+                        .Body = "Dear Bob,\r\n\r\nthe numbers are attached.\r\n",
+                        .HasBody = true,
+                        .Command = -2,
+                        .Lacking = 3,
+                        .WrapColumn = 72,
+                        .DefaultMailDomain = "example.org",
+                        .MFDState = "composing"};
 
-TMFDData WriteBack() {
-    TMFDData data;
-    data.Body =
-        "-----BEGIN PGP MESSAGE-----\r\nVersion: 5.0\r\n\r\nqANQR1DBwU4DZ2k=\r\n"
-        "-----END PGP MESSAGE-----\r\n";
-    data.HasBody = true;
-    return data;
-}
+const TMFDData kWriteBack{
+    .Body = "-----BEGIN PGP MESSAGE-----\r\nqANQR1DBwU4DZ2k=\r\n-----END PGP MESSAGE-----\r\n",
+    .HasBody = true};
 
-TMFDData DataAnswer() {
-    TMFDData data;
-    data.Information = "Demo Mail (program driver)";
-    data.Short = "- Demo Mail";
-    return data;
-}
-
-// Present but empty, and set but absent: none of it comes back.
-TMFDData EmptyValues(std::int32_t wtype) {
-    TMFDData data;
-    data.Wtype = wtype;
-    data.HasTo = true;
-    data.HasCc = true;
-    data.Subject = "Not written";
-    data.HasBody = true;
-    return data;
-}
-
-TMFDData DriverSpelling() {
-    TMFDData data;
-    data.ProtocolVersion = 2;
-    data.Information = "Demo Mail, read window";
-    data.Wtype = 8;
-    data.To = "first@example.org";
-    data.HasTo = true;
-    data.Subject = "Hello";
-    data.HasSubject = true;
-    data.Body = "> quoted\r\n\r\nCc: in-the-body@example.org\r\n";
-    data.HasBody = true;
-    data.Command = 31;
-    data.WrapColumn = 76;
-    data.DefaultMailDomain = "example.org";
-    data.MFDState = "step 2";
-    return data;
-}
-
-TMFDData Only(std::int32_t wtype, const char* information) {
-    TMFDData data;
-    data.Wtype = wtype;
-    data.Information = information;
-    return data;
-}
+const TMFDData kDataAnswer{.Information = "Demo Mail (program driver)", .Short = "- Demo Mail"};
 
 const GoldenFile kGoldenFiles[] = {
-    {"compose.mfd", Compose(), Compose()},
-    {"write-back.mfd", WriteBack(), WriteBack()},
-    {"data-answer.mfd", DataAnswer(), DataAnswer()},
-    {"empty-values.mfd", EmptyValues(3), Only(8, "")},
-    {"driver-spelling.mfd", std::nullopt, DriverSpelling()},
+    {"compose.mfd", kCompose, kCompose},
+    {"write-back.mfd", kWriteBack, kWriteBack},
+    {"data-answer.mfd", kDataAnswer, kDataAnswer},
+    // Present but empty, and set but absent: none of it comes back; 3 comes back as 8.
+    {"empty-values.mfd",
+     TMFDData{.Wtype = 3, .HasTo = true, .HasCc = true, .Subject = "Not written", .HasBody = true},
+     TMFDData{.Wtype = 8}},
+    {"driver-spelling.mfd", std::nullopt,
+     TMFDData{.ProtocolVersion = 2,
+              .Information = "Demo Mail, read window",
+              .Wtype = 8,
+              .To = "first@example.org",
+              .HasTo = true,
+              .Subject = "Hello",
+              .HasSubject = true,
+              .Body = "> quoted\r\n\r\nCc: in-the-body@example.org\r\n",
+              .HasBody = true,
+              .Command = 31,
+              .WrapColumn = 76,
+              .DefaultMailDomain = "example.org",
+              .MFDState = "step 2"}},
     {"lf-only.mfd", std::nullopt, TMFDData{}},
-    {"no-empty-line.mfd", std::nullopt, Only(8, "Demo Mail")},
+    {"no-empty-line.mfd", std::nullopt, TMFDData{.Information = "Demo Mail", .Wtype = 8}},
 };
 
 std::string GoldenText(const char* name) {
