@@ -1,4 +1,4 @@
-.PHONY: test demo setup fuzz bench clean
+.PHONY: test demo dist setup fuzz bench clean
 
 test: setup
 	scripts/test
@@ -6,6 +6,11 @@ test: setup
 # HEADLESS=1 runs the scenario by itself even where there is a display.
 demo: setup
 	HEADLESS=$(HEADLESS) scripts/demo
+
+# The installers in build/dist/: the shipped x86 one from the i686 build, and the amd64 one
+# of the x86_64 build that the tests install under Wine.
+dist: setup
+	scripts/dist
 
 setup:
 	scripts/setup

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -34,11 +35,8 @@ bool WriteBmp(const std::string& path, int width, int height, const std::vector<
     return std::fclose(out) == 0 && written;
 }
 
-}  // namespace
-
-bool SaveScreenshot(const std::string& path) {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
+// The whole screen as the rows of a 24-bit bitmap; empty when it cannot be read.
+std::vector<BYTE> ScreenPixels(int width, int height) {
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
@@ -58,5 +56,64 @@ bool SaveScreenshot(const std::string& path) {
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return read && WriteBmp(path, width, height, pixels);
+    return read ? pixels : std::vector<BYTE>{};
+}
+
+BOOL CALLBACK NoteWaitingForPaint(HWND window, LPARAM waiting) {
+    if (IsWindowVisible(window) && GetUpdateRect(window, nullptr, FALSE)) {
+        *reinterpret_cast<bool*>(waiting) = true;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK NoteTopLevelWaitingForPaint(HWND window, LPARAM waiting) {
+    NoteWaitingForPaint(window, waiting);
+    EnumChildWindows(window, NoteWaitingForPaint, waiting);
+    return TRUE;
+}
+
+// Some visible window, of any program, has a part that it has yet to paint.
+bool AWindowWaitsForPaint() {
+    bool waiting = false;
+    EnumWindows(NoteTopLevelWaitingForPaint, reinterpret_cast<LPARAM>(&waiting));
+    return waiting;
+}
+
+}  // namespace
+
+bool WaitUntilPainted(const std::function<void()>& meanwhile) {
+    constexpr int kLooks = 250;
+    constexpr DWORD kPauseMs = 20;
+    for (int look = 0; look < kLooks; ++look) {
+        if (meanwhile) {
+            meanwhile();
+        }
+        if (!AWindowWaitsForPaint()) {
+            GdiFlush();
+            return true;
+        }
+        Sleep(kPauseMs);
+    }
+    return false;
+}
+
+// Wine hands what windows painted to the display a little later: the screen is taken once
+// two looks a moment apart see the same, or after a while.
+bool SaveScreenshot(const std::string& path) {
+    constexpr int kLooks = 25;
+    constexpr DWORD kPauseMs = 200;
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    WaitUntilPainted();
+    std::vector<BYTE> pixels = ScreenPixels(width, height);
+    for (int look = 1; look < kLooks; ++look) {
+        Sleep(kPauseMs);
+        std::vector<BYTE> again = ScreenPixels(width, height);
+        const bool settled = again == pixels;
+        pixels = std::move(again);
+        if (settled) {
+            break;
+        }
+    }
+    return !pixels.empty() && WriteBmp(path, width, height, pixels);
 }

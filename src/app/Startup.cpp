@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "core/CoreState.h"
 #include "core/MFDData.h"
 #include "core/PGPInvoke.h"
 #include "mailers/MFDDirectory.h"
@@ -19,6 +20,7 @@
 #include "support/deblog.h"
 #include "support/error.h"
 #include "support/fileutil.h"
+#include "support/sysinfo.h"
 #include "support/verslab.h"
 
 namespace {
@@ -38,7 +40,7 @@ void ResetRunState() {
     shell.tipWindowOpen = false;
     shell.superDebug = false;
     shell.tickCount = 0;
-    PGPBusyHwnd = 0;
+    Core().PGPBusyHwnd = 0;
     Mailers().chosenRow = 0;
 }
 
@@ -61,16 +63,16 @@ void LoadMailers() {
 }
 
 bool PGPToolsInstalled() {
-    return Os().files->Exists(PathOfFile(PGPMainProgramPath) + "PGPTools.Exe");
+    return Os().files->Exists(PathOfFile(Core().PGPMainProgramPath) + "PGPTools.Exe");
 }
 
 // The "&Enable" box is checked as its click would check it, which stores the tip settings.
 void CheckTipEnable() {
     if (Shell().tips.enabled) {
         Props().chkTipEnabled = true;
-        Checkpoint = 4402;
+        Checkpoint() = 4402;
         SaveTipSettings();
-        Checkpoint = 4403;
+        Checkpoint() = 4403;
     }
 }
 
@@ -82,7 +84,7 @@ void FillAbout() {
 
 void LetMessagesThrough(int checkpoint) {
     Os().ui->ProcessMessages();
-    Checkpoint = checkpoint;
+    Checkpoint() = checkpoint;
 }
 
 }  // namespace
@@ -120,32 +122,32 @@ void FormCreate(IMainWindowSteps& window) {
     Step(LoadMailers);
     Step([&] {
         window.Hide();
-        Checkpoint = 4400;
+        Checkpoint() = 4400;
     });
     Step(LoadSettings);
     Step([&] {
         window.ShowPGPToolsButton(PGPToolsInstalled());
-        Checkpoint = 4401;
+        Checkpoint() = 4401;
     });
     Step(CheckTipEnable);
     Step([&] {
         window.Refresh();
-        Checkpoint = 4404;
-        Checkpoint = 4405;
+        Checkpoint() = 4404;
+        Checkpoint() = 4405;
     });
     Step([&] {
         window.Hide();
-        Checkpoint = 4406;
+        Checkpoint() = 4406;
     });
     Step([] {
         if (Shell().tips.enabled && !Shell().silentStart) {
             ShowTipOfTheDay();
         }
-        Checkpoint = 4407;
+        Checkpoint() = 4407;
     });
     Step(FillAbout);
     Step([] { LetMessagesThrough(4408); });
     Step([] { WriteDebugLog(Props().aboutText); });
     Step([&] { window.ActivateTrayIcons(); });
-    Checkpoint = 4409;
+    Checkpoint() = 4409;
 }

@@ -4,6 +4,7 @@
 
 #include "core/PGPBlocks.h"
 #include "core/PGPCommands.h"
+#include "support/HelpContexts.h"
 #include "support/strutil.h"
 
 namespace {
@@ -12,7 +13,6 @@ constexpr const char* kNoDataText = "Couldn't get data from your e-mail program"
 constexpr const char* kPostingEncryptText =
     "You have opted to encrypt a message to a mailing list or newsgroup. This is not usually "
     "appropriate conduct. Are you sure you want to do this?";
-constexpr int kPostingEncryptHelp = 9000;
 constexpr int kOptionSign = 1;
 constexpr std::size_t kQuotedStartLength = 15;
 
@@ -53,11 +53,13 @@ bool NothingRead(const TMFDData& data) {
 
 // A compose window that already holds PGP output other than a key is decrypted or
 // verified, not processed again.
-void ClassifyBody(const TMFDData& data, RunState& state) {
+void ClassifyBody(const RunInput& input, RunState& state) {
+    const TMFDData& data = input.data;
     state.outgoing = (data.Wtype & kWtypeOutgoing) != 0;
     state.posting = (data.Wtype & kWtypePosting) != 0;
     state.incoming = (data.Wtype & kWtypeIncoming) != 0;
     state.body = state.incoming ? UnindentPGPMarkers(data.Body) : data.Body;
+    input.milestone(5507);
     state.blocks = ClassifyPGP(state.body);
     if ((state.outgoing || state.posting) && state.blocks.HasPGPBlock &&
         !state.blocks.HasPublicKey) {
@@ -124,7 +126,7 @@ RunDecision InvokeOrConfirm(const RunInput& input, const RunState& state) {
     if (!input.routineRun && state.posting && input.optionIndex != kOptionSign) {
         decision.outcome = RunOutcome::Confirm;
         decision.message = kPostingEncryptText;
-        decision.helpContext = kPostingEncryptHelp;
+        decision.helpContext = kHelpEncryptPosting;
     } else {
         decision.outcome = RunOutcome::Invoke;
     }
@@ -179,8 +181,9 @@ RunDecision DecideRun(const RunInput& input) {
         return stop;
     }
     RunState state;
-    ClassifyBody(input.data, state);
+    ClassifyBody(input, state);
     DecideKeyImport(input, state);
+    input.milestone(5508);
     state.mailingListHit = MailingListHit(input.data.To, input.data.Cc, input.mailingList);
     ChooseOutwardCommand(input, state);
     if (std::optional<RunDecision> stop = TakeIncoming(state)) {

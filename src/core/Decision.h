@@ -2,6 +2,7 @@
 // What one run does with the text that the driver read: the command for PGP, or a stop
 // with its message, or a question to the user first.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ struct RunInput {
     int optionIndex = 0;                   // selected index of the run's outward option group
     bool forceKeyRead = false;             // chkForceKeyRead
     std::vector<std::string> mailingList;  // the mailing-list addresses
+    // Told each milestone the decision passes: 5507 when the text is ready for
+    // classification, 5508 when the mailing-list scan starts.
+    std::function<void(int checkpoint)> milestone = [](int) {};
 };
 
 enum class RunOutcome {

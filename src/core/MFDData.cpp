@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "support/fileutil.h"
-#include "support/readastr.h"
+#include "support/fileutil.h"
 #include "support/strutil.h"
 
 namespace {

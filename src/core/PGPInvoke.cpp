@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "core/CoreState.h"
 #include "core/PGPBlocks.h"
 #include "core/PGPCommands.h"
 #include "platform/Application.h"
@@ -12,12 +13,8 @@
 #include "platform/UserInterface.h"
 #include "support/error.h"
 #include "support/fileutil.h"
+#include "support/sysinfo.h"
 #include "support/verslab.h"
-
-WindowId PGPBusyHwnd = 0;
-std::string PGPMainProgramPath;
-std::string PGPProductName;
-std::string PGPFileVersion;
 
 namespace {
 
@@ -51,8 +48,8 @@ std::chrono::milliseconds SinceEpoch(const LocalTime& t) {
 // "C:\Program Files\..." cannot start a planted "C:\Program.exe". A path without a short
 // form goes as it is and fails with the system's own reason.
 std::string TrayStartCommand() {
-    const std::string shortPath = ShortPathName(PGPMainProgramPath);
-    return shortPath.empty() ? PGPMainProgramPath : shortPath;
+    const std::string shortPath = ShortPathName(Core().PGPMainProgramPath);
+    return shortPath.empty() ? Core().PGPMainProgramPath : shortPath;
 }
 
 // Keeps messages flowing while the tray program starts up.
@@ -65,7 +62,7 @@ WindowId WaitForPGPtray(unsigned startResult) {
         Os().ui->ProcessMessages();
         if (SinceEpoch(Os().clock->Now()) - start >= kTrayStartLimit) {
             ReportFatalError("MainPGPHwnd timed out " + std::to_string(startResult),
-                             PGPMainProgramPath);
+                             Core().PGPMainProgramPath);
             return 0;
         }
     }
@@ -75,18 +72,18 @@ WindowId WaitForPGPtray(unsigned startResult) {
 WindowId StartPGPtray() {
     const unsigned result = Os().processes->WinExec(TrayStartCommand(), kSwShowNormal);
     if (result < kFirstGoodStartResult) {
-        ReportFatalError("Winexec returned " + std::to_string(result), PGPMainProgramPath);
+        ReportFatalError("Winexec returned " + std::to_string(result), Core().PGPMainProgramPath);
         return 0;
     }
     return WaitForPGPtray(result);
 }
 
 // The send returns when the tray program has finished the command, dialogs included; a run
-// that starts meanwhile sees PGPBusyHwnd set.
+// that starts meanwhile sees Core().PGPBusyHwnd set.
 void DeliverCommand(WindowId tray, unsigned id) {
     struct BusyWhileSending {
-        explicit BusyWhileSending(WindowId w) { PGPBusyHwnd = w; }
-        ~BusyWhileSending() { PGPBusyHwnd = 0; }
+        explicit BusyWhileSending(WindowId w) { Core().PGPBusyHwnd = w; }
+        ~BusyWhileSending() { Core().PGPBusyHwnd = 0; }
     } busy(tray);
     Os().windows->SendCommand(tray, id);
 }
@@ -138,9 +135,9 @@ bool InvokePGP(const std::string& command) {
 // Each text comes out behind one blank: the label's caption is empty while it reads.
 void ReadPGPIdentity(TVersionLabel& label) {
     label.SetInfoPrefix("");
-    PGPFileVersion = label.GetInfoGeneral(PGPMainProgramPath, kIdentityCharset);
+    Core().PGPFileVersion = label.GetInfoGeneral(Core().PGPMainProgramPath, kIdentityCharset);
     label.SetVersionResourceKey("ProductName");
     label.SetInfoPrefix("");
-    PGPProductName = label.GetInfoGeneral(PGPMainProgramPath, kIdentityCharset);
+    Core().PGPProductName = label.GetInfoGeneral(Core().PGPMainProgramPath, kIdentityCharset);
     label.SetVersionResourceKey("FileVersion");
 }

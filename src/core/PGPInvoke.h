@@ -8,16 +8,6 @@
 
 class TVersionLabel;
 
-// The tray program's window while a command is being delivered to it; 0 otherwise.
-extern WindowId PGPBusyHwnd;
-
-// The full path of the tray program's executable (settings "PGP", "Mainexe").
-extern std::string PGPMainProgramPath;
-
-// The installed PGP's name and version as ReadPGPIdentity read them, each behind a blank.
-extern std::string PGPProductName;
-extern std::string PGPFileVersion;
-
 constexpr const char* kPGPtrayClass = "PGPtray_Hidden_Window";
 constexpr unsigned kDefaultPGPCommandId = 40016;
 
@@ -33,7 +23,7 @@ WindowId FindPGPtray();
 // and, for an encrypting command, the clipboard now holds an encrypted message.
 bool InvokePGP(const std::string& command);
 
-// Reads PGPFileVersion and PGPProductName from the version resource of the PGP main
-// program (the own program's when the path is empty) through the label, which is left with
-// the key "FileVersion" and that key as its caption.
+// Reads PGPFileVersion and PGPProductName of the core's state from the version resource of
+// the PGP main program (the own program's when the path is empty) through the label, which is left
+// with the key "FileVersion" and that key as its caption.
 void ReadPGPIdentity(TVersionLabel& label);

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "core/CoreState.h"
 #include "core/Decision.h"
 #include "core/MFDData.h"
 #include "core/PGPBlocks.h"
@@ -27,56 +28,54 @@ constexpr const char* kBusyWarning =
     "If you use the Ignore button, you may encounter errors";
 constexpr const char* kRunRefused = "MainPGP ignored: a run is already in progress";
 
-bool runInProgress = false;
-
 // Marks the run for its whole length, whichever way it ends.
 class RunInProgress {
 public:
-    RunInProgress() { runInProgress = true; }
-    ~RunInProgress() { runInProgress = false; }
+    RunInProgress() { Core().runInProgress = true; }
+    ~RunInProgress() { Core().runInProgress = false; }
     RunInProgress(const RunInProgress&) = delete;
     RunInProgress& operator=(const RunInProgress&) = delete;
 };
 
 IRunProperties& Properties() {
-    return *Collaborators().properties;
+    return *Core().collaborators.properties;
 }
 
 // A command of an earlier PGP delivery is still outstanding: PGP is probably showing a
 // dialog. The user decides whether to go on.
 bool GoOnDespitePGPBusy() {
-    if (PGPBusyHwnd == 0) {
+    if (Core().PGPBusyHwnd == 0) {
         return true;
     }
-    Os().windows->BringToTop(PGPBusyHwnd);
+    Os().windows->BringToTop(Core().PGPBusyHwnd);
     Os().ui->ProcessMessages();
     if (Os().dialogs->MessageDlg(kBusyWarning, MsgDlgType::Warning,
                                  {MsgDlgBtn::Cancel, MsgDlgBtn::Ignore}, 0) != mrIgnore) {
         return false;
     }
-    PGPBusyHwnd = 0;
+    Core().PGPBusyHwnd = 0;
     return true;
 }
 
 // The chooser serves the detection only and is released when it returns.
 bool MailerFound(IProgressWindow& progress) {
-    IRunMailers& mailers = *Collaborators().mailers;
+    IRunMailers& mailers = *Core().collaborators.mailers;
     const std::unique_ptr<IMailerChooser> chooser = mailers.CreateChooser();
-    Checkpoint = 5503;
+    Checkpoint() = 5503;
     const bool abandoned = mailers.FindRunningMailer(*chooser, &progress);
     progress.SetPosition(30);
-    Checkpoint = 5504;
+    Checkpoint() = 5504;
     return !abandoned;
 }
 
 // The plain text lies on the disk only from the driver's write until this read.
 TMFDData ReadFromMailer(IProgressWindow& progress) {
-    Collaborators().mailers->CallDriver("read File=" + Paths().exchangeFile);
-    Checkpoint = 5505;
+    Core().collaborators.mailers->CallDriver("read File=" + Paths().exchangeFile);
+    Checkpoint() = 5505;
     progress.SetPosition(50);
     TMFDData data;
     ReadMFDFile(Paths().exchangeFile, data);
-    Checkpoint = 5506;
+    Checkpoint() = 5506;
     WipeFile(Paths().exchangeFile);
     progress.SetPosition(60);
     return data;
@@ -90,16 +89,16 @@ RunInput InputFor(bool routineRun, const TMFDData& data) {
     input.optionIndex = routineRun ? properties.ProcessingIndex() : properties.OutwardIndex();
     input.forceKeyRead = properties.ForceKeyRead();
     input.mailingList = properties.MailingListAddresses();
+    input.milestone = [](int checkpoint) { Checkpoint() = checkpoint; };
     return input;
 }
 
-// The decision passes the milestones from classification to the command's choice in one
-// call; a read that gave nothing stops before them.
+// The command is chosen; a read that gave nothing stopped before the decision's milestones.
 void MarkDecisionMade(const RunDecision& decision) {
     if (decision.outcome == RunOutcome::Stop && decision.stopBox == StopBox::AppMessageBox) {
         return;
     }
-    Checkpoint = 5509;  // 5507 and 5508 are passed inside the decision
+    Checkpoint() = 5509;
 }
 
 // Shows a stop's message or asks the confirmation; true when PGP is to be called.
@@ -171,7 +170,7 @@ void HandToPGP(const RunDecision& decision, IProgressWindow& progress) {
     Os().clipboard->SetText(decision.body);
     progress.SetPosition(70);
     WriteDebugLog("Invoked PGP with " + decision.command);
-    Checkpoint = 5510;
+    Checkpoint() = 5510;
     if (decision.incoming) {
         RunIncoming(decision.command, progress);
     } else {
@@ -194,13 +193,13 @@ void Process(bool routineRun, IProgressWindow& progress) {
 
 // The main window stays hidden: the user goes on in the mailer.
 void CleanUp(std::unique_ptr<IProgressWindow>& progress) {
-    Checkpoint = 5511;
-    Checkpoint = 5512;
+    Checkpoint() = 5511;
+    Checkpoint() = 5512;
     progress.reset();
-    Checkpoint = 5513;
+    Checkpoint() = 5513;
     Os().ui->SetHourglass(false);
     WriteDebugLog("MainPGP-End");
-    Checkpoint = 5599;
+    Checkpoint() = 5599;
 }
 
 }  // namespace
@@ -208,18 +207,18 @@ void CleanUp(std::unique_ptr<IProgressWindow>& progress) {
 // A second start during a run, from any trigger, would destroy the progress window and
 // replace the current driver that the run is still using: it is refused.
 void MainPGP(bool routineRun) {
-    if (runInProgress) {
+    if (Core().runInProgress) {
         WriteDebugLog(kRunRefused);
         return;
     }
     const RunInProgress marker;
-    Checkpoint = 5501;
+    Checkpoint() = 5501;
     Properties().HideMainWindow();
     if (!GoOnDespitePGPBusy()) {
         return;
     }
     std::unique_ptr<IProgressWindow> progress = ShowRunningWindow();
-    Checkpoint = 5502;
+    Checkpoint() = 5502;
     Os().ui->SetHourglass(true);
     try {
         Process(routineRun, *progress);

@@ -59,6 +59,3 @@ struct RunContext {
     IRunProperties* properties = nullptr;
     IRunMailers* mailers = nullptr;
 };
-
-// The collaborators in use.
-RunContext& Collaborators();

@@ -1,6 +1,6 @@
 #include "mailers/CallDriver.h"
 
-#include "core/WinExecW.h"
+#include "support/WinExecW.h"
 #include "mailers/InternalDriver.h"
 #include "mailers/MFDDirectory.h"
 #include "platform/Platform.h"
@@ -9,6 +9,7 @@
 #include "platform/UserInterface.h"
 #include "support/ProgramPaths.h"
 #include "support/fileutil.h"
+#include "support/sysinfo.h"
 #include "support/strutil.h"
 
 namespace {

@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "platform/UserInterface.h"
 #include "support/AppInfo.h"
+#include "support/HelpContexts.h"
 #include "support/ProgramPaths.h"
 
 namespace {

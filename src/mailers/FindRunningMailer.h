@@ -10,8 +10,6 @@ class IProgressWindow;
 // The Short value by which a driver says that its mailer needs no window to be found.
 constexpr const char* kNoWindowNeeded = ">None<";
 
-constexpr int kHelpNoMailersRunning = 9003;
-
 // "No mailers in the Tervane 5 "Active" list are running. ..."
 std::string NoMailersRunningText();
 

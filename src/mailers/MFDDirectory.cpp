@@ -6,8 +6,8 @@
 #include "platform/Platform.h"
 #include "platform/Profiles.h"
 #include "support/ProgramPaths.h"
-#include "support/ioerror.h"
-#include "support/readastr.h"
+#include "platform/FileError.h"
+#include "support/fileutil.h"
 #include "support/strutil.h"
 
 namespace {
@@ -90,11 +90,6 @@ bool IsExclusive(const MailerEntry& entry) {
 bool IsOffered(const MailerEntry& entry, const std::string& directory) {
     return !Contains(entry.Flags, '5') && !Contains(entry.Flags, '-') &&
            Os().files->Exists(directory + "\\" + entry.DriverFile);
-}
-
-MailerLibrary& Mailers() {
-    static MailerLibrary mailers;
-    return mailers;
 }
 
 void LoadMailerLibrary() {

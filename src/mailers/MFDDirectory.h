@@ -50,6 +50,9 @@ struct MailerLibrary {
     std::vector<std::string> activeDrivers;     // sorted and unique, letter case ignored
     std::string currentDriver;                  // the driver every driver call runs
     int chosenRow = 0;                          // the chooser's row last selected
+    // The position of the menu item that a menu search found last, kept from one search to
+    // the next: a search that finds nothing leaves it as it was.
+    int lastMenuPosition = 0;
 };
 
 MailerLibrary& Mailers();

@@ -2,14 +2,11 @@
 
 #include <cstdint>
 
+#include "mailers/MFDDirectory.h"
 #include "platform/Platform.h"
 #include "support/deblog.h"
 
 namespace {
-
-// The position of the item found last, kept from one search to the next: a search that
-// finds nothing leaves it as it was.
-int lastPosition = 0;
 
 // The result of a menu search: no item contains the text.
 constexpr std::intptr_t kNotFound = 0;
@@ -23,7 +20,7 @@ std::intptr_t FindMenuItem(MenuId menu, const std::string& text) {
     const int count = windows.MenuItemCount(menu);
     for (int position = 0; position < count; ++position) {
         if (windows.MenuItemText(menu, position).find(text) != std::string::npos) {
-            lastPosition = position;
+            Mailers().lastMenuPosition = position;
             const MenuId sub = windows.SubMenuAt(menu, position);
             return sub == 0 ? kNoSubMenu : static_cast<std::intptr_t>(sub);
         }
@@ -73,8 +70,8 @@ std::string ChooseMenuCommand(WindowId window, const std::string& topText,
         }
     }
 
-    Log("mp ", lastPosition);
-    const unsigned id = windows.MenuItemIdAt(static_cast<MenuId>(menu), lastPosition);
+    Log("mp ", Mailers().lastMenuPosition);
+    const unsigned id = windows.MenuItemIdAt(static_cast<MenuId>(menu), Mailers().lastMenuPosition);
     Log("mc5 ", static_cast<int>(id));
     if (missing.empty()) {
         windows.SendCommand(window, id);

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "support/ioerror.h"
+#include "platform/FileError.h"
 
 class IFiles {
 public:

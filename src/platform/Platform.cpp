@@ -2,11 +2,6 @@
 
 #include "platform/Dialogs.h"
 
-Platform& Os() {
-    static Platform services;
-    return services;
-}
-
 const char* MsgDlgCaption(MsgDlgType kind) {
     switch (kind) {
         case MsgDlgType::Warning:

@@ -113,6 +113,13 @@ int RowIgnoringCase(const std::vector<std::string>& rows, const std::string& tex
 
 }  // namespace
 
+bool DropMoves(MailerList from, DropPlace onto) {
+    if (from == MailerList::Library) {
+        return onto == DropPlace::Active || onto == DropPlace::NoMailersNotice;
+    }
+    return onto == DropPlace::Library;
+}
+
 bool MakeActive() {
     const SortedList library = Library();
     if (!library.HasSelection()) {

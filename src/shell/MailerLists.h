@@ -4,6 +4,15 @@
 // file always move together. Each move needs a selected entry and does nothing without one;
 // the window refreshes its controls after each.
 
+// The two lists, and where a dragged entry can be let go.
+enum class MailerList { Library, Active };
+enum class DropPlace { Library, Active, NoMailersNotice, Elsewhere };
+
+// A drag from a list that ends at a place moves that list's selected entry: the Library's
+// onto the Active list or onto the notice that covers it while it is empty, the Active
+// list's onto the Library. False for any other drop.
+bool DropMoves(MailerList from, DropPlace onto);
+
 // Moves the selected Library entry's group to the Active list, after the user has agreed
 // to clear the Active list where an exclusive driver demands it, and makes the last entry
 // moved the Active selection. False when nothing moved.

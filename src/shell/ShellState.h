@@ -20,7 +20,8 @@ struct ShellState {
     bool silentStart = false;    // "/s" on the command line: no tip at start-up
     int recentPage = 2;          // the properties window's page last shown
     TipState tips;
-    std::string distInfo;  // the distribution note of "DistInfo.Dat"
+    std::string distInfo;           // the distribution note of "DistInfo.Dat"
+    std::string clipboardReceiver;  // txtClipboardReceiver's text
 };
 
 ShellState& Shell();

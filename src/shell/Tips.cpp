@@ -7,7 +7,7 @@
 #include "shell/ShellState.h"
 #include "shell/settings.h"
 #include "support/ProgramPaths.h"
-#include "support/readastr.h"
+#include "support/fileutil.h"
 #include "support/strutil.h"
 
 namespace {

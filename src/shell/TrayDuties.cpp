@@ -47,10 +47,10 @@ void DailyDuty(const std::function<void()>& showTipOfTheDay) {
 TMFDData BodyOnlyRecord(const std::string& body) {
     TMFDData data;
     ClearMFDData(data);
-    Checkpoint = 5701;
+    Checkpoint() = 5701;
     data.Body = body;
     data.HasBody = true;
-    Checkpoint = 5702;
+    Checkpoint() = 5702;
     return data;
 }
 
@@ -77,20 +77,28 @@ void Timer1Timer(const std::function<void()>& showTipOfTheDay) {
 
 // A failed write of the exchange file has been shown as a warning by the writer; the driver
 // is still called and finds the file as it stands.
+void SetClipboardReceiverText(const std::string& text) {
+    if (text == Shell().clipboardReceiver) {
+        return;
+    }
+    Shell().clipboardReceiver = text;
+    ClipboardReceiverChanged(text);
+}
+
 void ClipboardReceiverChanged(const std::string& text) {
-    Checkpoint = 5700;
+    Checkpoint() = 5700;
     if (text.empty()) {
         return;
     }
     WriteMFDFile(BodyOnlyRecord(text), Paths().exchangeFile);
-    Checkpoint = 5703;
+    Checkpoint() = 5703;
     Os().ui->ProcessMessages();
     // PGP's result does not stay on the clipboard once it is on its way to the mailer.
     Os().clipboard->SetText("");
-    Checkpoint = 5704;
+    Checkpoint() = 5704;
     CallDriver("Write File=" + Paths().exchangeFile);
-    Checkpoint = 5705;
+    Checkpoint() = 5705;
     Os().ui->ProcessMessages();
-    Checkpoint = 5707;  // 5706 has no step of its own
+    Checkpoint() = 5707;  // 5706 has no step of its own
     Os().ui->SetHourglass(false);
 }

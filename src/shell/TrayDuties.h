@@ -20,6 +20,10 @@ void TaskIcon1Click();
 // once a day, trims the debug log and, when tips are enabled, calls showTipOfTheDay.
 void Timer1Timer(const std::function<void()>& showTipOfTheDay);
 
+// Sets the clipboard receiver's text: a text unlike the one it holds is a change, handed to
+// ClipboardReceiverChanged; the same text again is none.
+void SetClipboardReceiverText(const std::string& text);
+
 // A change of the clipboard receiver's text: a non-empty text is PGP's result, written into
 // a fresh exchange file as its body alone and handed to the current driver with
 // "Write File=", which puts it into the mailer's window. The clipboard is left empty.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/CoreState.h"
 #include "core/PGPInvoke.h"
 #include "mailers/MFDDirectory.h"
 #include "platform/Dialogs.h"
@@ -14,11 +15,13 @@
 #include "shell/PropsModel.h"
 #include "shell/ShellState.h"
 #include "support/AppInfo.h"
+#include "support/HelpContexts.h"
 #include "support/PathOfF.h"
 #include "support/ProgramPaths.h"
 #include "support/error.h"
 #include "support/fileutil.h"
 #include "support/strutil.h"
+#include "support/sysinfo.h"
 
 namespace {
 
@@ -42,7 +45,7 @@ PropsView AddressControls() {
 
 // The PGP main program path up to and including its last backslash.
 std::string PGPDirectory() {
-    return PathOfFile(PGPMainProgramPath);
+    return PathOfFile(Core().PGPMainProgramPath);
 }
 
 void AskSuperDebug() {
@@ -70,6 +73,17 @@ PropsView RefreshPropsWindow() {
     }
     MarkSameDriver();
     return view;
+}
+
+int PageHelpContext(int page) {
+    constexpr int kPageHelpContexts[kPageCount] = {kHelpRoutinePage, 0, kHelpMailerChoicePage,
+                                                   kHelpOptionsPage, kHelpAboutPage};
+    return page >= 0 && page < kPageCount ? kPageHelpContexts[page] : 0;
+}
+
+int HelpButtonContext() {
+    const int page = Shell().recentPage;
+    return kHelpRoutinePage + (page >= 0 && page < kPageCount ? page : kPageRoutine);
 }
 
 int SelectPage(int page) {
@@ -108,7 +122,7 @@ void FillAboutText(const std::string& ownFileVersion) {
         "Installed in: " + Paths().dir,
         "Mail Form Drivers in: " + Mailers().directory,
         "Windows: " + WindowsVersionText(),
-        "Using " + PGPProductName + " V" + TrimBlanks(PGPFileVersion),
+        "Using " + Core().PGPProductName + " V" + TrimBlanks(Core().PGPFileVersion),
         "Installed in: " + PGPDirectory(),
         "PGP is a trade mark of Pretty Good Privacy, Inc.",
     };
@@ -141,7 +155,7 @@ bool RunPGPItem(const std::string& programFile) {
     const unsigned result = Os().processes->WinExec(commandLine, kSwShowNormal);
     if (result < kFirstGoodStartResult) {
         ReportFatalError("RunPGPItem/Winexec returned " + std::to_string(result),
-                         PGPMainProgramPath);
+                         Core().PGPMainProgramPath);
         return false;
     }
     return true;

@@ -26,6 +26,14 @@ PropsView RefreshPropsWindow();
 // page alone: -1.
 int SelectPage(int page);
 
+// The help topic of a page for F1 over its controls; the Special page has none of its own,
+// and an index of no page none: 0.
+int PageHelpContext(int page);
+
+// The topic that "&Help" opens: the recent page's, counted from the Routine page's (so the
+// Special page has one here). A recent page that is no page counts as the Routine page.
+int HelpButtonContext();
+
 // "A&dd": the address edit's text, exactly as typed, joins the end of the mailing list and
 // the edit is emptied. False when the text is blanks only, which cannot be added.
 bool AddAddress();

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/CoreState.h"
 #include "core/PGPInvoke.h"
 #include "mailers/MFDDirectory.h"
 #include "platform/Platform.h"
@@ -16,7 +17,6 @@
 #include "support/deblog.h"
 #include "support/error.h"
 #include "support/fileutil.h"
-#include "support/readastr.h"
 #include "support/strutil.h"
 #include "support/verslab.h"
 
@@ -128,14 +128,14 @@ void LoadChoices() {
     PropsModel& props = Props();
     props.optProcessing = ChoiceInGroup(ReadInteger(kOptProcessing, kChoiceEncrypt));
     props.optOutward = ChoiceInGroup(ReadInteger(kOptOutward, kChoiceEncrypt));
-    Checkpoint = 1004;
+    Checkpoint() = 1004;
     Shell().recentPage = ReadInteger(kRecentPage, kPageMailerChoice);
-    Checkpoint = 1005;
-    Checkpoint = 1006;
+    Checkpoint() = 1005;
+    Checkpoint() = 1006;
     props.chkIgnoreWrappedKeys = ReadBoolean(kIgnoreWrappedKeys, false);
-    Checkpoint = 1008;
+    Checkpoint() = 1008;
     props.chkForceKeyRead = ReadBoolean(kForceKeyRead, false);
-    Checkpoint = 1011;
+    Checkpoint() = 1011;
 }
 
 // Written at every load and never read back: they tell other programs where this copy lives
@@ -146,11 +146,6 @@ void StoreInstallation() {
 }
 
 }  // namespace
-
-TVersionLabel& VersionLabel1() {
-    static TVersionLabel label;
-    return label;
-}
 
 int ProfileInteger(std::string_view text, int defaultValue) {
     std::optional<std::int32_t> value;
@@ -169,29 +164,29 @@ int ProfileInteger(std::string_view text, int defaultValue) {
 // checkpoints of opening and closing it mark no work of their own.
 void LoadSettings() {
     LoadMailingList();
-    Checkpoint = 1001;
-    Checkpoint = 1002;
+    Checkpoint() = 1001;
+    Checkpoint() = 1002;
     LoadChoices();
     Shell().tips = TipState{ReadInteger(kTipNumber, 0), ReadBoolean(kTipEnabled, true)};
-    Checkpoint = 1012;
+    Checkpoint() = 1012;
     StoreInstallation();
-    PGPMainProgramPath = ReadText(kSettingsFile, kPGP, kMainexe);
+    Core().PGPMainProgramPath = ReadText(kSettingsFile, kPGP, kMainexe);
     ReadPGPIdentity(VersionLabel1());
-    Checkpoint = 1013;
+    Checkpoint() = 1013;
 }
 
 void SaveSettings() {
     const PropsModel& props = Props();
-    Checkpoint = 1101;
-    Checkpoint = 1102;
+    Checkpoint() = 1101;
+    Checkpoint() = 1102;
     WriteInteger(kOptProcessing, props.optProcessing);
-    Checkpoint = 1104;
+    Checkpoint() = 1104;
     WriteInteger(kOptOutward, props.optOutward);
-    Checkpoint = 1105;
+    Checkpoint() = 1105;
     WriteBoolean(kIgnoreWrappedKeys, props.chkIgnoreWrappedKeys);
     WriteBoolean(kForceKeyRead, props.chkForceKeyRead);
     WriteInteger(kRecentPage, Shell().recentPage);
-    Checkpoint = 1199;
+    Checkpoint() = 1199;
     WriteListFile(kMailingListFile, props.mailingList);
     // The marks are only shown: the saved texts must match the library's entry texts.
     DropSameDriverMarks(Mailers().active);

@@ -5,5 +5,5 @@
 // message dialogs.
 constexpr const char* kAppTitle = "Tervane 5";
 
-// The help file in the program directory whose topics the message dialogs' Help opens.
-constexpr const char* kHelpFileName = "Tervane5.hlp";
+// The compiled HTML help file in the program directory whose topics the Help buttons open.
+constexpr const char* kHelpFileName = "Tervane5.chm";

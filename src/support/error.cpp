@@ -13,11 +13,9 @@ constexpr const char* kRunningFlagName = "Running.Flg";
 
 }  // namespace
 
-int Checkpoint = 0;
-
 std::string ErrorText(const std::string& place, const std::string& detail) {
     const std::string text =
-        "Error in " + place + "." + std::to_string(Checkpoint) + " with " + detail;
+        "Error in " + place + "." + std::to_string(Checkpoint()) + " with " + detail;
     WriteDebugLog(text);
     return text;
 }

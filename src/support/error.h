@@ -6,7 +6,7 @@
 
 // The last milestone reached, set by the program's routines at each step; error texts
 // carry it.
-extern int Checkpoint;
+int& Checkpoint();
 
 // "Error in " + Place + "." + Checkpoint + " with " + Detail, written to the debug log.
 std::string ErrorText(const std::string& place, const std::string& detail);

@@ -6,14 +6,9 @@
 #include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
-#include "platform/System.h"
 #include "support/error.h"
-#include "support/readastr.h"
 
 namespace {
-
-// The service-pack text of the version record holds at most 128 characters.
-constexpr std::size_t kServicePackMax = 128;
 
 // Bytes drawn uniformly from 0 to 254, from a generator seeded from the clock just before.
 std::string RandomWipeBytes(std::size_t n) {
@@ -28,6 +23,22 @@ std::string RandomWipeBytes(std::size_t n) {
 }
 
 }  // namespace
+
+std::string ReadFileString(const std::string& fileName) {
+    IFiles& files = *Os().files;
+    if (!files.Exists(fileName)) {
+        return {};
+    }
+    try {
+        return files.ReadAll(fileName);
+    } catch (const FileError& e) {
+        // Callers show these texts; the system's number and the failed step stay with them.
+        if (e.Step() == FileStep::Open) {
+            throw FileError(e.Code(), e.Step(), "Cannot open file " + fileName);
+        }
+        throw FileError(e.Code(), e.Step(), "Stream read error");
+    }
+}
 
 void WriteFileString(const std::string& fileName, const std::string& s) {
     try {
@@ -80,40 +91,4 @@ void WipeFile(const std::string& fileName) {
     }
     files.Truncate(fileName);
     files.Remove(fileName);
-}
-
-// "Unkown" is the program's own spelling of this text.
-std::string PlatformName(std::uint32_t id) {
-    switch (id) {
-        case 0:
-            return "Win32s";
-        case 1:
-            return "Win95/98";
-        case 2:
-            return "WinNT";
-        default:
-            return "Unkown Platform #" + std::to_string(id);
-    }
-}
-
-// The service-pack text follows the platform name with no blank: "4.0.1381 WinNTService Pack 6".
-std::string WindowsVersionText() {
-    const OsVersion v = Os().system->Version();
-    return std::to_string(v.major) + "." + std::to_string(v.minor) + "." +
-           std::to_string(v.build & 0xFFFF) + " " + PlatformName(v.platformId) +
-           v.servicePack.substr(0, kServicePackMax);
-}
-
-std::string ShortPathName(const std::string& path) {
-    return Os().system->ShortPath(path);
-}
-
-bool IsWindowMinimised(WindowId window) {
-    IWindows& windows = *Os().windows;
-    for (WindowId w = window; w != 0; w = windows.ParentOf(w)) {
-        if (windows.IsMinimised(w)) {
-            return true;
-        }
-    }
-    return false;
 }

@@ -1,10 +1,12 @@
 #pragma once
-// Whole-file operations and a few system facts.
+// Whole-file operations.
 
-#include <cstdint>
 #include <string>
 
-#include "platform/WindowApi.h"
+// The whole content of a file, byte for byte; the empty string when no such file exists.
+// Throws FileError with the message "Cannot open file <name>" when the file exists but
+// cannot be opened, and "Stream read error" when it cannot be read.
+std::string ReadFileString(const std::string& fileName);
 
 // Creates or truncates the file and writes S exactly. A failure is reported as a warning
 // ("WriteFileString:" + file name) and goes no further.
@@ -20,15 +22,3 @@ void TrimFileToSizeCosmetic(const std::string& fileName, int maxSize);
 // Overwrites the file in place in six passes (zeros, 0xFF, random; twice), cuts it to
 // zero length and deletes it. A missing file is left alone; other failures are ignored.
 void WipeFile(const std::string& fileName);
-
-// "Win32s", "Win95/98", "WinNT", or "Unkown Platform #" and the number.
-std::string PlatformName(std::uint32_t id);
-
-// The running Windows as one line: "4.0.1381 WinNTService Pack 6".
-std::string WindowsVersionText();
-
-// The short (8.3) form of a path; empty when the system cannot give one.
-std::string ShortPathName(const std::string& path);
-
-// True when the window or any of its ancestors is minimised.
-bool IsWindowMinimised(WindowId window);

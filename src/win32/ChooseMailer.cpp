@@ -2,45 +2,36 @@
 
 #include <utility>
 
+#include "support/HelpContexts.h"
 #include "win32/ControlIds.h"
 #include "win32/DialogLayout.h"
-#include "win32/DialogProc.h"
-#include "win32/DialogTemplate.h"
-#include "win32/Hints.h"
 
 namespace {
 
+constexpr const char* kClassName = "TfrmChooseMailer";
 constexpr const char* kCaption = "These mailers are running right now - choose one";
-constexpr int kClientWidth = 470;
-constexpr int kClientHeight = 91;
-constexpr int kHelpContext = 9002;
+// A dialog frame and a caption without the system menu: no title-bar buttons.
+constexpr DialogFrame kFrame{DS_MODALFRAME | WS_POPUP | WS_CAPTION, WS_EX_TOPMOST, 470, 91,
+                             kHelpChooseMailer};
 
-constexpr ControlPlace kControls[] = {
-    {kLstRunningMailers, 8, 8, 377, 73},
-    {IDOK, 394, 4, 69, 24},
-    {IDCANCEL, 394, 33, 69, 24},
-    {IDHELP, 394, 63, 69, 24},
+constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
+
+// Not sorted: the rows keep the order in which the mailers were found. The list shows only
+// what fits, which keeps the driver file behind the blanks out of sight.
+constexpr ControlDef kControls[] = {
+    {kLstRunningMailers, "LISTBOX", "",
+     LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 0, 0, 8, 8, 377, 73,
+     0, "Choose the one to process"},
+    {IDOK, "BUTTON", "&Ok", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 0, 394, 4, 69, 24, 0,
+     "Confirm the selection"},
+    {IDCANCEL, "BUTTON", "&Cancel", kButton, 0, 0, 394, 33, 69, 24, 0, "Abandon processing"},
+    {IDHELP, "BUTTON", "&Help", kButton, 0, 0, 394, 63, 69, 24, 0, nullptr},
 };
-
-struct ButtonText {
-    int id;
-    const char* text;
-};
-
-constexpr ButtonText kButtonTexts[] = {{IDOK, "&Ok"}, {IDCANCEL, "&Cancel"}, {IDHELP, "&Help"}};
-
-struct ControlHint {
-    int id;
-    const char* hint;
-};
-
-constexpr ControlHint kHints[] = {{kLstRunningMailers, "Choose the one to process"},
-                                  {IDOK, "Confirm the selection"},
-                                  {IDCANCEL, "Abandon processing"}};
 
 }  // namespace
 
-TfrmChooseMailer::TfrmChooseMailer(HelpOpener openHelp) : openHelp_(std::move(openHelp)) {}
+TfrmChooseMailer::TfrmChooseMailer(HelpOpener openHelp)
+    : ModalDialog(kClassName, std::move(openHelp)) {}
 
 void TfrmChooseMailer::Clear() {
     rows_.clear();
@@ -51,67 +42,23 @@ void TfrmChooseMailer::AddRow(const std::string& row) {
 }
 
 std::optional<std::string> TfrmChooseMailer::Choose(int& chosenRow) {
-    // A dialog frame and a caption without the system menu: no title-bar buttons.
-    DialogTemplate layout(DS_MODALFRAME | WS_POPUP | WS_CAPTION, L"MS Shell Dlg", 8, WS_EX_TOPMOST);
-    // Not sorted: the rows keep the order in which the mailers were found. The list shows
-    // only what fits, which keeps the driver file behind the blanks out of sight.
-    layout.AddControl(DialogTemplate::kListBox, kLstRunningMailers,
-                      LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP);
-    layout.AddControl(DialogTemplate::kButton, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP);
-    layout.AddControl(DialogTemplate::kButton, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP);
-    layout.AddControl(DialogTemplate::kButton, IDHELP, BS_PUSHBUTTON | WS_TABSTOP);
     chosenRow_ = &chosenRow;
     chosen_.reset();
-    layout.ShowModal(nullptr, ForwardToDialog<TfrmChooseMailer>, reinterpret_cast<LPARAM>(this));
+    Run(nullptr, kFrame, kCaption, kControls);
     chosenRow_ = nullptr;
     return std::exchange(chosen_, std::nullopt);
 }
 
-INT_PTR TfrmChooseMailer::HandleMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/) {
-    switch (message) {
-        case WM_INITDIALOG:
-            OnInitDialog();
-            return FALSE;  // the focus is set
-        case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam));
-            return TRUE;
-        default:
-            return FALSE;
-    }
-}
-
-void TfrmChooseMailer::OnInitDialog() {
-    SetTexts();
-    AddHints();
-    Layout();
+void TfrmChooseMailer::OnInit() {
+    CentreIn(Handle(), ScreenArea());
     const int remembered = *chosenRow_;
     FillList(remembered >= 0 && remembered < static_cast<int>(rows_.size()) ? remembered : 0);
     EnableOk();
-    SetFocus(GetDlgItem(dialog_, kLstRunningMailers));
-}
-
-void TfrmChooseMailer::SetTexts() {
-    SetWindowTextA(dialog_, kCaption);
-    for (const ButtonText& b : kButtonTexts) {
-        SetDlgItemTextA(dialog_, b.id, b.text);
-    }
-}
-
-void TfrmChooseMailer::AddHints() {
-    const HWND hints = CreateHints(dialog_);
-    for (const ControlHint& h : kHints) {
-        AddHint(hints, dialog_, GetDlgItem(dialog_, h.id), h.hint);
-    }
-}
-
-void TfrmChooseMailer::Layout() {
-    PlaceControls(dialog_, kControls);
-    SetClientSize(dialog_, kClientWidth, kClientHeight);
-    CentreIn(dialog_, ScreenArea());
+    SetFocus(Item(kLstRunningMailers));
 }
 
 void TfrmChooseMailer::FillList(int rowToSelect) {
-    const HWND list = GetDlgItem(dialog_, kLstRunningMailers);
+    const HWND list = Item(kLstRunningMailers);
     for (const std::string& row : rows_) {
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
     }
@@ -119,15 +66,15 @@ void TfrmChooseMailer::FillList(int rowToSelect) {
 }
 
 int TfrmChooseMailer::SelectedRow() const {
-    const LRESULT row = SendDlgItemMessageA(dialog_, kLstRunningMailers, LB_GETCURSEL, 0, 0);
+    const LRESULT row = SendMessageA(Item(kLstRunningMailers), LB_GETCURSEL, 0, 0);
     return row == LB_ERR ? -1 : static_cast<int>(row);
 }
 
 void TfrmChooseMailer::EnableOk() {
-    EnableWindow(GetDlgItem(dialog_, IDOK), SelectedRow() >= 0);
+    EnableWindow(Item(IDOK), SelectedRow() >= 0);
 }
 
-void TfrmChooseMailer::OnCommand(int id, int notification) {
+void TfrmChooseMailer::OnCommand(int id, int notification, HWND /*control*/) {
     switch (id) {
         case kLstRunningMailers:
             if (notification == LBN_SELCHANGE) {
@@ -140,10 +87,10 @@ void TfrmChooseMailer::OnCommand(int id, int notification) {
             btnOkClick();
             break;
         case IDCANCEL:
-            EndDialog(dialog_, IDCANCEL);
+            End(IDCANCEL);
             break;
         case IDHELP:
-            openHelp_(dialog_, kHelpContext);
+            OpenHelp(kHelpChooseMailer);
             break;
         default:
             break;
@@ -163,5 +110,5 @@ void TfrmChooseMailer::btnOkClick() {
         return;
     }
     chosen_ = rows_[static_cast<std::size_t>(row)];
-    EndDialog(dialog_, IDOK);
+    End(IDOK);
 }

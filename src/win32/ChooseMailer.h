@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "platform/MailerWindows.h"
-#include "win32/HelpFile.h"
+#include "win32/ModalDialog.h"
 
-class TfrmChooseMailer : public IMailerChooser {
+class TfrmChooseMailer : public IMailerChooser, private ModalDialog {
 public:
     explicit TfrmChooseMailer(HelpOpener openHelp = OpenHelpTopic);
 
@@ -21,16 +21,8 @@ public:
     std::optional<std::string> Choose(int& chosenRow) override;
 
 private:
-    template <typename Dialog>
-    friend INT_PTR CALLBACK ForwardToDialog(HWND, UINT, WPARAM, LPARAM);
-    static constexpr const char* kClassName = "TfrmChooseMailer";
-
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnInitDialog();
-    void OnCommand(int id, int notification);
-    void SetTexts();
-    void AddHints();
-    void Layout();
+    void OnInit() override;
+    void OnCommand(int id, int notification, HWND control) override;
     void FillList(int rowToSelect);
     // The row selected in the list; -1 for none.
     int SelectedRow() const;
@@ -38,10 +30,8 @@ private:
     void lstRunningMailersClick();
     void btnOkClick();
 
-    HelpOpener openHelp_;
     std::vector<std::string> rows_;
     // The caller's memory of the row chosen, and the chosen row's text, while it is shown.
     int* chosenRow_ = nullptr;
     std::optional<std::string> chosen_;
-    HWND dialog_ = nullptr;
 };

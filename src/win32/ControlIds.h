@@ -68,7 +68,6 @@ constexpr int kBtnShowTipNow = 662;
 constexpr int kChkIgnoreWrappedKeys = 663;
 constexpr int kImgAboutIcon = 670;
 constexpr int kTxtAbout = 671;
-constexpr int kTxtClipboardReceiver = 680;
 // The items of frmProps's pop-up menus.
 constexpr int kPopPrint = 690;
 constexpr int kPopQuote = 691;

@@ -4,12 +4,6 @@ void PlaceControl(HWND control, int left, int top, int width, int height) {
     SetWindowPos(control, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void PlaceControls(HWND dialog, std::span<const ControlPlace> places) {
-    for (const ControlPlace& c : places) {
-        PlaceControl(GetDlgItem(dialog, c.id), c.left, c.top, c.width, c.height);
-    }
-}
-
 void SetClientSize(HWND window, int width, int height) {
     RECT frame{0, 0, width, height};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)), FALSE,

@@ -5,18 +5,8 @@
 
 #include <windows.h>
 
-#include <span>
-
 // Puts the control at that place of its parent's client area, in pixels.
 void PlaceControl(HWND control, int left, int top, int width, int height);
-
-// Where a dialog's control stands, in pixels of the dialog's client area.
-struct ControlPlace {
-    int id;
-    int left, top, width, height;
-};
-
-void PlaceControls(HWND dialog, std::span<const ControlPlace> places);
 
 // Gives the window a client area of that size, in pixels, where it stands.
 void SetClientSize(HWND window, int width, int height);

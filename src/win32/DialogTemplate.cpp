@@ -4,9 +4,6 @@
 
 namespace {
 
-// Where DLGTEMPLATE's cdit, the number of controls, stands among the template's WORDs.
-constexpr std::size_t kCountIndex = 4;
-
 // Disables the thread's enabled top-level windows for as long as it lives.
 class ThreadWindowsDisabled {
 public:
@@ -42,26 +39,13 @@ DialogTemplate::DialogTemplate(DWORD style, const wchar_t* fontFace, WORD pointS
                                DWORD exStyle) {
     PushDword(style | DS_SETFONT);
     PushDword(exStyle);
-    words_.push_back(0);                // number of controls, counted by AddControl
+    words_.push_back(0);                // no controls
     words_.insert(words_.end(), 4, 0);  // x, y, cx, cy
     words_.push_back(0);                // no menu
     words_.push_back(0);                // the standard dialog class
     words_.push_back(0);                // no title
     words_.push_back(pointSize);
     PushString(fontFace);
-}
-
-void DialogTemplate::AddControl(WORD controlClass, int id, DWORD style) {
-    AlignToDword();
-    PushDword(style | WS_CHILD | WS_VISIBLE);
-    PushDword(0);                       // extended style
-    words_.insert(words_.end(), 4, 0);  // x, y, cx, cy
-    words_.push_back(static_cast<WORD>(id));
-    words_.push_back(0xFFFF);  // a predefined class follows by its number
-    words_.push_back(controlClass);
-    words_.push_back(0);  // no title
-    words_.push_back(0);  // no creation data
-    ++words_[kCountIndex];
 }
 
 INT_PTR DialogTemplate::ShowModal(HWND owner, DLGPROC procedure, LPARAM param) const {
@@ -81,10 +65,4 @@ void DialogTemplate::PushString(const wchar_t* text) {
     do {
         words_.push_back(static_cast<WORD>(*text));
     } while (*text++ != L'\0');
-}
-
-void DialogTemplate::AlignToDword() {
-    if (words_.size() % 2 != 0) {
-        words_.push_back(0);
-    }
 }

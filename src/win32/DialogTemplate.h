@@ -1,7 +1,6 @@
 #pragma once
-// An in-memory dialog template: the dialog and its controls, without texts or places, which
-// the dialog gives them once it exists (its texts are 8-bit, and its layout depends on
-// them).
+// An in-memory dialog template for a dialog frame without controls: the dialog makes its
+// controls itself once it exists (its texts are 8-bit, and its layout depends on them).
 
 #include <windows.h>
 
@@ -11,14 +10,6 @@ class DialogTemplate {
 public:
     // A dialog of that style and extended style in the font of that face and point size.
     DialogTemplate(DWORD style, const wchar_t* fontFace, WORD pointSize, DWORD exStyle = 0);
-
-    // The system's predefined control classes.
-    static constexpr WORD kButton = 0x0080;
-    static constexpr WORD kEdit = 0x0081;
-    static constexpr WORD kStatic = 0x0082;
-    static constexpr WORD kListBox = 0x0083;
-
-    void AddControl(WORD controlClass, int id, DWORD style);
 
     const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
 
@@ -30,7 +21,6 @@ public:
 private:
     void PushDword(DWORD value);
     void PushString(const wchar_t* text);
-    void AlignToDword();
 
     // The template is a sequence of WORDs; its DWORD fields go in as two of them.
     std::vector<WORD> words_;

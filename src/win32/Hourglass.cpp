@@ -1,24 +1,18 @@
 #include "win32/Hourglass.h"
 
-namespace {
-
-bool hourglassOn = false;
-
-HCURSOR CurrentCursor() {
-    return LoadCursorA(nullptr, hourglassOn ? IDC_WAIT : IDC_ARROW);
+HCURSOR Hourglass::Cursor() const {
+    return LoadCursorA(nullptr, on_ ? IDC_WAIT : IDC_ARROW);
 }
 
-}  // namespace
-
-void ShowHourglass(bool on) {
-    hourglassOn = on;
-    SetCursor(CurrentCursor());
+void Hourglass::Show(bool on) {
+    on_ = on;
+    SetCursor(Cursor());
 }
 
-bool KeepHourglass(UINT message) {
-    if (message != WM_SETCURSOR || !hourglassOn) {
+bool Hourglass::Keep(UINT message) const {
+    if (message != WM_SETCURSOR || !on_) {
         return false;
     }
-    SetCursor(CurrentCursor());
+    SetCursor(Cursor());
     return true;
 }

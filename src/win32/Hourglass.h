@@ -4,8 +4,16 @@
 
 #include <windows.h>
 
-void ShowHourglass(bool on);
+class Hourglass {
+public:
+    void Show(bool on);
 
-// For the program's window procedures: answers WM_SETCURSOR with the hourglass while it is
-// on. True when it did; the window procedure then returns TRUE.
-bool KeepHourglass(UINT message);
+    // For the program's window procedures: answers WM_SETCURSOR with the hourglass while it
+    // is on. True when it did; the window procedure then returns TRUE.
+    bool Keep(UINT message) const;
+
+private:
+    HCURSOR Cursor() const;
+
+    bool on_ = false;
+};

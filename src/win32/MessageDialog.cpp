@@ -5,8 +5,7 @@
 
 #include "win32/ControlIds.h"
 #include "win32/DialogLayout.h"
-#include "win32/DialogProc.h"
-#include "win32/DialogTemplate.h"
+#include "win32/Fonts.h"
 
 namespace {
 
@@ -52,29 +51,18 @@ std::vector<HWND> ChildrenOf(HWND dialog) {
 // A device context of the window with the window's font selected.
 class FontDc {
 public:
-    explicit FontDc(HWND window)
-        : window_(window),
-          dc_(GetDC(window)),
-          oldFont_(
-              SelectObject(dc_, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)))) {}
-    ~FontDc() {
-        SelectObject(dc_, oldFont_);
-        ReleaseDC(window_, dc_);
-    }
-    FontDc(const FontDc&) = delete;
-    FontDc& operator=(const FontDc&) = delete;
+    explicit FontDc(HWND window) : dc_(window), font_(dc_.Get(), FontOf(window)) {}
 
     // The size of the text wrapped at maxWidth, as a left-aligned static control draws it.
     SIZE Extent(const std::string& text, int maxWidth, UINT format) const {
         RECT r{0, 0, maxWidth, 0};
-        DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &r, format | DT_CALCRECT);
+        DrawTextA(dc_.Get(), text.c_str(), static_cast<int>(text.size()), &r, format | DT_CALCRECT);
         return {r.right, r.bottom};
     }
 
 private:
-    HWND window_;
-    HDC dc_;
-    HGDIOBJ oldFont_;
+    WindowDc dc_;
+    SelectedObject font_;
 };
 
 SIZE DialogUnits(HWND dialog, int x, int y) {
@@ -90,80 +78,59 @@ void Place(HWND control, int left, int top, SIZE size) {
 }  // namespace
 
 MessageDialog::MessageDialog(Content content, HelpOpener openHelp)
-    : content_(std::move(content)), openHelp_(std::move(openHelp)) {}
+    : ModalDialog("MessageDialog", std::move(openHelp)), content_(std::move(content)) {}
 
+// The controls' places depend on the texts in the dialog's font: the layout sets them.
 int MessageDialog::ShowModal(HWND owner) {
-    DialogTemplate layout(DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, L"MS Shell Dlg", 8);
+    std::vector<ControlDef> controls;
     if (content_.icon) {
-        layout.AddControl(DialogTemplate::kStatic, kImgMessageIcon, SS_ICON);
+        controls.push_back({kImgMessageIcon, "STATIC", "", SS_ICON, 0, 0, 0, 0, 0, 0, 0, nullptr});
     }
-    layout.AddControl(DialogTemplate::kStatic, kLblMessageText, SS_LEFT | SS_NOPREFIX);
+    controls.push_back({kLblMessageText, "STATIC", content_.text.c_str(), SS_LEFT | SS_NOPREFIX, 0,
+                        0, 0, 0, 0, 0, 0, nullptr});
     buttons_.clear();
     for (const ButtonKind& b : ButtonsOf(content_.buttons)) {
         // The first button is the default one.
-        layout.AddControl(DialogTemplate::kButton, b.id,
-                          WS_TABSTOP | (buttons_.empty() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
+        const DWORD style = WS_TABSTOP | (buttons_.empty() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        controls.push_back({b.id, "BUTTON", b.caption, style, 0, 0, 0, 0, 0, 0, 0, nullptr});
         buttons_.push_back(b.id);
     }
-    const INT_PTR answer =
-        layout.ShowModal(owner, ForwardToDialog<MessageDialog>, reinterpret_cast<LPARAM>(this));
+    constexpr DialogFrame kFrame{DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 0};
+    const INT_PTR answer = Run(owner, kFrame, content_.caption, controls);
     // A dialog that could not be shown counts as dismissed.
     return answer > 0 ? static_cast<int>(answer) : EscapeAnswer();
 }
 
-INT_PTR MessageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG:
-            OnInitDialog();
-            return FALSE;  // the focus is set
-        case WM_COMMAND:
-            OnCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
-            return TRUE;
-        default:
-            return FALSE;
-    }
-}
-
-void MessageDialog::OnInitDialog() {
-    const std::vector<HWND> children = ChildrenOf(dialog_);
+void MessageDialog::OnInit() {
+    const std::vector<HWND> children = ChildrenOf(Handle());
     buttonWindows_.assign(children.end() - static_cast<std::ptrdiff_t>(buttons_.size()),
                           children.end());
-    SetTexts();
+    if (content_.icon) {
+        SendMessageA(Item(kImgMessageIcon), STM_SETICON,
+                     reinterpret_cast<WPARAM>(LoadIconA(nullptr, content_.icon)), 0);
+    }
     Layout();
     if (!EscapeAnswer()) {
         // Nothing to answer a close with: the close box is off.
-        EnableMenuItem(GetSystemMenu(dialog_, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+        EnableMenuItem(GetSystemMenu(Handle(), FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
     }
     if (!buttonWindows_.empty()) {
-        SendMessageA(dialog_, DM_SETDEFID, static_cast<WPARAM>(buttons_.front()), 0);
+        SendMessageA(Handle(), DM_SETDEFID, static_cast<WPARAM>(buttons_.front()), 0);
         SetFocus(buttonWindows_.front());
-    }
-}
-
-void MessageDialog::SetTexts() {
-    SetWindowTextA(dialog_, content_.caption.c_str());
-    SetDlgItemTextA(dialog_, kLblMessageText, content_.text.c_str());
-    if (content_.icon) {
-        SendDlgItemMessageA(dialog_, kImgMessageIcon, STM_SETICON,
-                            reinterpret_cast<WPARAM>(LoadIconA(nullptr, content_.icon)), 0);
-    }
-    const std::vector<ButtonKind> kinds = ButtonsOf(content_.buttons);
-    for (std::size_t i = 0; i < kinds.size(); ++i) {
-        SetWindowTextA(buttonWindows_[i], kinds[i].caption);
     }
 }
 
 // Icon and text side by side, the buttons in a centred row below them; the text wraps at
 // half the screen's width.
 void MessageDialog::Layout() {
-    const SIZE margin = DialogUnits(dialog_, 8, 8);
-    const SIZE gap = DialogUnits(dialog_, 4, 4);
+    const SIZE margin = DialogUnits(Handle(), 8, 8);
+    const SIZE gap = DialogUnits(Handle(), 4, 4);
     const SIZE icon =
         content_.icon ? SIZE{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)} : SIZE{0, 0};
-    const FontDc dc(dialog_);
+    const FontDc dc(Handle());
     const SIZE text = dc.Extent(content_.text, GetSystemMetrics(SM_CXSCREEN) / 2,
                                 DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
-    SIZE button = DialogUnits(dialog_, 50, 14);
+    SIZE button = DialogUnits(Handle(), 50, 14);
     for (const ButtonKind& b : ButtonsOf(content_.buttons)) {
         button.cx = std::max(button.cx, dc.Extent(b.caption, 0, DT_SINGLELINE).cx + 2 * margin.cx);
     }
@@ -175,30 +142,31 @@ void MessageDialog::Layout() {
     const int rowTop = margin.cy + contentHeight + margin.cy;
 
     if (content_.icon) {
-        Place(GetDlgItem(dialog_, kImgMessageIcon), margin.cx, margin.cy, icon);
+        Place(Item(kImgMessageIcon), margin.cx, margin.cy, icon);
     }
-    Place(GetDlgItem(dialog_, kLblMessageText), textLeft, margin.cy + (contentHeight - text.cy) / 2,
-          text);
+    Place(Item(kLblMessageText), textLeft, margin.cy + (contentHeight - text.cy) / 2, text);
     int left = (clientWidth - rowWidth) / 2;
     for (HWND b : buttonWindows_) {
         Place(b, left, rowTop, button);
         left += button.cx + gap.cx;
     }
-    SetClientSize(dialog_, clientWidth, rowTop + button.cy + margin.cy);
-    CentreIn(dialog_, WorkArea());
+    SetClientSize(Handle(), clientWidth, rowTop + button.cy + margin.cy);
+    CentreIn(Handle(), WorkArea());
 }
 
-void MessageDialog::OnCommand(int id, HWND control) {
+void MessageDialog::OnCommand(int id, int /*notification*/, HWND control) {
     if (content_.buttons.Has(MsgDlgBtn::Help) && control == buttonWindows_.back()) {
-        if (content_.helpContext != 0) {
-            openHelp_(dialog_, content_.helpContext);
-        }
+        OpenHelp(content_.helpContext);
         return;
     }
     if (std::find(buttons_.begin(), buttons_.end(), id) != buttons_.end()) {
-        EndDialog(dialog_, id);
-    } else if (id == IDCANCEL && EscapeAnswer() != 0) {
-        EndDialog(dialog_, EscapeAnswer());
+        End(id);
+    }
+}
+
+void MessageDialog::OnClose() {
+    if (EscapeAnswer() != 0) {
+        End(EscapeAnswer());
     }
 }
 

@@ -4,17 +4,14 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/Dialogs.h"
+#include "win32/ModalDialog.h"
 
-class MessageDialog {
+class MessageDialog : private ModalDialog {
 public:
-    // Opens the help topic; the dialog stays open meanwhile.
-    using HelpOpener = std::function<void(HWND dialog, int helpContext)>;
-
     struct Content {
         std::string caption;
         LPCSTR icon = nullptr;  // a system icon (IDI_WARNING...), or null for none
@@ -23,6 +20,7 @@ public:
         int helpContext = 0;  // 0: Help opens nothing
     };
 
+    // Help opens the content's topic through openHelp; the dialog stays open meanwhile.
     MessageDialog(Content content, HelpOpener openHelp);
 
     // Shows the dialog modally over the owner (with none, over the thread's windows) and
@@ -30,21 +28,14 @@ public:
     int ShowModal(HWND owner);
 
 private:
-    template <typename Dialog>
-    friend INT_PTR CALLBACK ForwardToDialog(HWND, UINT, WPARAM, LPARAM);
-    static constexpr const char* kClassName = "MessageDialog";
-
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnInitDialog();
-    void OnCommand(int id, HWND control);
-    void SetTexts();
+    void OnInit() override;
+    void OnCommand(int id, int notification, HWND control) override;
+    void OnClose() override;
     void Layout();
     // The answer of Escape and of the close box: Cancel, or else No, or else OK; 0 for none.
     int EscapeAnswer() const;
 
     Content content_;
-    HelpOpener openHelp_;
     std::vector<int> buttons_;         // the ids of the buttons shown, left to right
     std::vector<HWND> buttonWindows_;  // their windows, in the same order
-    HWND dialog_ = nullptr;
 };

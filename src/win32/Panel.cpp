@@ -1,5 +1,7 @@
 #include "win32/Panel.h"
 
+#include "win32/GdiObject.h"
+
 namespace {
 
 // From the client edge inwards: the outer bevel, the border width, the inner bevel.
@@ -18,12 +20,13 @@ void Paint(HWND panel) {
 
     char caption[256] = "";
     GetWindowTextA(panel, caption, sizeof caption);
-    const HGDIOBJ oldFont =
-        SelectObject(dc, reinterpret_cast<HFONT>(GetWindowLongPtrA(panel, GWLP_USERDATA)));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0, 0, 0));
-    DrawTextA(dc, caption, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
+    {
+        const SelectedObject font(dc,
+                                  reinterpret_cast<HFONT>(GetWindowLongPtrA(panel, GWLP_USERDATA)));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(0, 0, 0));
+        DrawTextA(dc, caption, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
     EndPaint(panel, &ps);
 }
 

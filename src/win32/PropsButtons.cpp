@@ -19,12 +19,6 @@
 #include "win32/PropsText.h"
 #include "win32/props.h"
 
-namespace {
-
-constexpr int kHelpContextOfFirstPage = 4000;
-
-}  // namespace
-
 void TfrmProps::OnCommand(int id, int notification) {
     switch (id) {
         case IDOK:
@@ -129,25 +123,25 @@ bool TfrmProps::OnModelCommand(int id, int notification) {
 
 void TfrmProps::btnOkClick() {
     SaveSettings();
-    Checkpoint = 2345;
+    Checkpoint() = 2345;
     Hide();
 }
 
 // The mailer lists stay as they are: only the settings are read again.
 void TfrmProps::btnCancelClick() {
-    Checkpoint = 4410;
+    Checkpoint() = 4410;
     LoadSettings();
-    Checkpoint = 4411;
+    Checkpoint() = 4411;
     ShowModel();
     Hide();
 }
 
 void TfrmProps::btnHelpClick() {
-    openHelp_(window_, kHelpContextOfFirstPage + Shell().recentPage);
+    openHelp_(window_, HelpButtonContext());
 }
 
 void TfrmProps::btnUnloadClick() {
-    Checkpoint = 99999;
+    Checkpoint() = 99999;
     Os().application->Terminate();
 }
 

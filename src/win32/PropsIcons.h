@@ -3,10 +3,10 @@
 
 #include <windows.h>
 
-// The program's own icon, shown by the main tray icon, the window and the About page.
-constexpr int kProgramIconId = 1;
-// The tools tray icon.
-constexpr int kToolsIconId = 2;
+#include "win32/ResourceIds.h"
+
+constexpr int kProgramIconId = IDI_TERVANE5;
+constexpr int kToolsIconId = IDI_TERVANE_TOOLS;
 
 // The icon of that id from the executable; a build without the resources (a test program)
 // gets the system's application icon. Shared icons: never destroyed.

@@ -12,6 +12,7 @@
 #include "shell/PropsModel.h"
 #include "support/error.h"
 #include "win32/ControlIds.h"
+#include "win32/Fonts.h"
 #include "win32/PropsPopupMenu.h"
 #include "win32/props.h"
 
@@ -20,7 +21,6 @@ namespace {
 constexpr UINT_PTR kSubclassId = 1;
 constexpr int kTextIndent = 2;
 constexpr DWORD kTrackPoll = 50;  // ms between looks at the mouse button while nothing comes
-constexpr DWORD kDragPoll = 50;   // ms between looks at the mouse button while nothing comes
 
 constexpr PopupItem kLibraryMenu[] = {{kPopDetails, "&Details"}, {kPopMakeActive, "Make &Active"}};
 constexpr PopupItem kActiveMenu[] = {{kPopDetails, "Details"},
@@ -57,13 +57,10 @@ void ShowRows(HWND list, const std::vector<std::string>& rows, std::vector<std::
 }
 
 int RowHeight(HWND list) {
-    const HDC dc = GetDC(list);
-    const HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
+    const WindowDc dc(list);
+    const SelectedObject font(dc.Get(), FontOf(list));
     TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(list, dc);
+    GetTextMetricsA(dc.Get(), &metrics);
     return metrics.tmHeight + 2;
 }
 
@@ -190,6 +187,7 @@ void PropsMailerLists::ButtonDown(HWND list, bool leftButton, POINT at) {
 void PropsMailerLists::Track(HWND list, POINT pressed) {
     const HCURSOR accepted = LoadCursorA(nullptr, IDC_ARROW);
     const HCURSOR refused = LoadCursorA(nullptr, IDC_NO);
+    const MailerList from = list == library_ ? MailerList::Library : MailerList::Active;
     bool dragging = false;
     bool dropped = false;
     HWND under = nullptr;
@@ -214,7 +212,7 @@ void PropsMailerLists::Track(HWND list, POINT pressed) {
         if (msg.message == WM_MOUSEMOVE) {
             dragging = dragging || abs(at.x - pressed.x) > GetSystemMetrics(SM_CXDRAG) ||
                        abs(at.y - pressed.y) > GetSystemMetrics(SM_CYDRAG);
-            SetCursor(!dragging || DropMoves(list, under) != 0 ? accepted : refused);
+            SetCursor(!dragging || DropMoves(from, PlaceOf(under)) ? accepted : refused);
         } else if (msg.message == WM_LBUTTONUP) {
             dropped = dragging;
             ReleaseCapture();
@@ -227,25 +225,26 @@ void PropsMailerLists::Track(HWND list, POINT pressed) {
         }
     }
     if (dropped) {
-        if (const int moves = DropMoves(list, under)) {
-            MoveSelected(moves);
+        if (DropMoves(from, PlaceOf(under))) {
+            MoveSelected(GetDlgCtrlID(list));
         }
     } else if (!dragging) {
         refresh_();  // a single click
     }
 }
 
-// The list whose selected entry a drop moves: the Library's onto the Active list or the
-// notice over it, the Active list's onto the Library; 0 for any other drop.
-int PropsMailerLists::DropMoves(HWND from, HWND onto) const {
-    const int target = onto && GetParent(onto) == window_ ? GetDlgCtrlID(onto) : 0;
-    if (from == library_ && (target == kLstActive || target == kLblNoMailers)) {
-        return kLstLibrary;
+// Where the window under the mouse stands among the places of a drop.
+DropPlace PropsMailerLists::PlaceOf(HWND window) const {
+    switch (window && GetParent(window) == window_ ? GetDlgCtrlID(window) : 0) {
+        case kLstLibrary:
+            return DropPlace::Library;
+        case kLstActive:
+            return DropPlace::Active;
+        case kLblNoMailers:
+            return DropPlace::NoMailersNotice;
+        default:
+            return DropPlace::Elsewhere;
     }
-    if (from == active_ && target == kLstLibrary) {
-        return kLstActive;
-    }
-    return 0;
 }
 
 // A menu asked for from the keyboard belongs to the selected entry.

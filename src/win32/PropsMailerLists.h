@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/MailerLists.h"
+
 class PropsMailerLists {
 public:
     // Takes over the mouse of the window's two list boxes. `refresh` runs the window's
@@ -31,7 +33,7 @@ private:
     bool HandleMouse(HWND list, UINT message, LPARAM lParam);
     void ButtonDown(HWND list, bool leftButton, POINT at);
     void Track(HWND list, POINT pressed);
-    int DropMoves(HWND from, HWND onto) const;
+    DropPlace PlaceOf(HWND window) const;
     void OpenMenu(HWND list, POINT screenPoint);
     void Select(HWND list, int row);
     void MoveSelected(int listId);

@@ -7,17 +7,16 @@
 #include <string_view>
 
 #include "shell/PropsModel.h"
+#include "shell/props.h"
+#include "support/HelpContexts.h"
+#include "win32/ControlDef.h"
 #include "win32/ControlIds.h"
-#include "win32/Hints.h"
 
 namespace {
 
 constexpr int kBelowPages = -2;  // the buttons under the tab control, placed in the client area
-constexpr int kNoPage = -1;      // never shown
 
 constexpr const char* kPageCaptions[] = {"Routine", "Special", "Mailer Choice", "Options", "About"};
-constexpr int kPageHelpContexts[] = {4000, 0, 4002, 4003, 4004};
-
 constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP;
 constexpr DWORD kFirstChoice = BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP;
 constexpr DWORD kChoice = BS_AUTORADIOBUTTON;
@@ -28,98 +27,98 @@ constexpr DWORD kList = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABS
 // Rows hold the display name, 200 blanks and the driver file: the window draws the name.
 constexpr DWORD kMailerList = kList | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
 
-struct ControlDef {
-    int id;
-    const char* className;
-    const char* text;
-    DWORD style;
-    DWORD exStyle;
-    int page;
-    int left, top, width, height;  // in the page area; below the pages, in the client area
-    int helpContext;               // 0: the page's
-    const char* hint;
-};
-
 // In creation order, which is the order of the Tab key and, from the top down, the order
 // in which they lie over each other: a label comes before the control its mnemonic reaches,
 // a frame before its contents, and the notice before the Active list that it covers.
 constexpr ControlDef kControls[] = {
     // Routine
-    {kOptProcessing, "BUTTON", " Outward &Mail ", kGroupBox, 0, 0, 8, 4, 200, 92, 1004, nullptr},
-    {kOptProcessingEncrypt, "BUTTON", "&Encrypt", kFirstChoice, 0, 0, 20, 24, 170, 20, 1004,
+    {kOptProcessing, "BUTTON", " Outward &Mail ", kGroupBox, 0, 0, 8, 4, 200, 92,
+     kHelpOutwardChoice, nullptr},
+    {kOptProcessingEncrypt, "BUTTON", "&Encrypt", kFirstChoice, 0, 0, 20, 24, 170, 20,
+     kHelpOutwardChoice, nullptr},
+    {kOptProcessingSign, "BUTTON", "S&ign", kChoice, 0, 0, 20, 46, 170, 20, kHelpOutwardChoice,
      nullptr},
-    {kOptProcessingSign, "BUTTON", "S&ign", kChoice, 0, 0, 20, 46, 170, 20, 1004, nullptr},
     {kOptProcessingEncryptAndSign, "BUTTON", "Encrypt &and Sign", kChoice, 0, 0, 20, 68, 170, 20,
-     1004, nullptr},
+     kHelpOutwardChoice, nullptr},
     {kBtnRunRoutine, "BUTTON", "R&un", kButton, 0, 0, 300, 40, 75, 25, 0, nullptr},
     {kGrpMailingList, "BUTTON", " Sign Outward &Forum/News/Mailing List Posting ", kGroupBox, 0, 0,
-     8, 102, 413, 152, 1005, nullptr},
+     8, 102, 413, 152, kHelpMailingLists, nullptr},
     {kLblMailingListAddress, "STATIC", "&New Mailing List Address", kLabel, 0, 0, 20, 122, 290, 16,
-     1005, nullptr},
+     kHelpMailingLists, nullptr},
     {kTxtMailingListAddress, "EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE,
-     0, 20, 140, 290, 22, 9101, nullptr},
-    {kBtnAddAddress, "BUTTON", "A&dd", kButton, 0, 0, 326, 138, 75, 25, 9103, "Add to the list"},
+     0, 20, 140, 290, 22, kHelpNewAddress, nullptr},
+    {kBtnAddAddress, "BUTTON", "A&dd", kButton, 0, 0, 326, 138, 75, 25, kHelpAddAddress,
+     "Add to the list"},
     {kLblMailingListNote, "STATIC",
      "Mail &to these mailing list addresses will be considered \"posts\" and signed - not "
      "encrypted",
-     kLabel, 0, 0, 20, 166, 290, 30, 1005, nullptr},
-    {kLstMailingListAddress, "LISTBOX", "", kList, WS_EX_CLIENTEDGE, 0, 20, 198, 290, 50, 9102,
-     nullptr},
-    {kBtnRemoveAddress, "BUTTON", "Remo&ve", kButton, 0, 0, 326, 198, 75, 25, 9104,
+     kLabel, 0, 0, 20, 166, 290, 30, kHelpMailingLists, nullptr},
+    {kLstMailingListAddress, "LISTBOX", "", kList, WS_EX_CLIENTEDGE, 0, 20, 198, 290, 50,
+     kHelpAddressList, nullptr},
+    {kBtnRemoveAddress, "BUTTON", "Remo&ve", kButton, 0, 0, 326, 198, 75, 25, kHelpRemoveAddress,
      "Remove from the list"},
     // Special
-    {kOptOutward, "BUTTON", " Outward ", kGroupBox, 0, 1, 8, 4, 200, 92, 1004, nullptr},
-    {kOptOutwardEncrypt, "BUTTON", "&Encrypt", kFirstChoice, 0, 1, 20, 24, 170, 20, 1004, nullptr},
-    {kOptOutwardSign, "BUTTON", "S&ign", kChoice, 0, 1, 20, 46, 170, 20, 1004, nullptr},
-    {kOptOutwardEncryptAndSign, "BUTTON", "Encrypt &and Sign", kChoice, 0, 1, 20, 68, 170, 20, 1004,
+    {kOptOutward, "BUTTON", " Outward ", kGroupBox, 0, 1, 8, 4, 200, 92, kHelpOutwardChoice,
      nullptr},
-    {kBtnRun, "BUTTON", "R&un", kButton, 0, 1, 300, 40, 75, 25, 9200, nullptr},
+    {kOptOutwardEncrypt, "BUTTON", "&Encrypt", kFirstChoice, 0, 1, 20, 24, 170, 20,
+     kHelpOutwardChoice, nullptr},
+    {kOptOutwardSign, "BUTTON", "S&ign", kChoice, 0, 1, 20, 46, 170, 20, kHelpOutwardChoice,
+     nullptr},
+    {kOptOutwardEncryptAndSign, "BUTTON", "Encrypt &and Sign", kChoice, 0, 1, 20, 68, 170, 20,
+     kHelpOutwardChoice, nullptr},
+    {kBtnRun, "BUTTON", "R&un", kButton, 0, 1, 300, 40, 75, 25, kHelpRunSpecial, nullptr},
     {kChkForceKeyRead, "BUTTON", "&Prefer key import over message reading", kCheckBox, 0, 1, 8, 104,
-     413, 20, 3, nullptr},
+     413, 20, kHelpForceKeyRead, nullptr},
     {kLblSpecialNote, "STATIC",
      "Use the options above for the occasional message that requires different processing "
      "from the majority of your work. Select the required option above and then press Run to "
      "process.",
      kLabel | SS_NOPREFIX, 0, 1, 8, 128, 413, 44, 0, nullptr},
-    {kGrpDirectPGP, "BUTTON", " Direct access to PGP ", kGroupBox, 0, 1, 8, 178, 413, 70, 9050,
+    {kGrpDirectPGP, "BUTTON", " Direct access to PGP ", kGroupBox, 0, 1, 8, 178, 413, 70,
+     kHelpDirectPGP, nullptr},
+    {kBtnPGPKeys, "BUTTON", "PGP&Keys", kButton, 0, 1, 18, 204, 75, 25, kHelpDirectPGP, nullptr},
+    {kBtnPGPTray, "BUTTON", "PGP&Tray", kButton, 0, 1, 98, 204, 75, 25, kHelpDirectPGP, nullptr},
+    {kBtnPGPTools, "BUTTON", "&PGPTools", kButton, 0, 1, 178, 204, 75, 25, kHelpDirectPGP, nullptr},
+    {kBtnPreferences, "BUTTON", "Pre&ferences", kButton, 0, 1, 258, 204, 75, 25, kHelpDirectPGP,
      nullptr},
-    {kBtnPGPKeys, "BUTTON", "PGP&Keys", kButton, 0, 1, 18, 204, 75, 25, 9050, nullptr},
-    {kBtnPGPTray, "BUTTON", "PGP&Tray", kButton, 0, 1, 98, 204, 75, 25, 9050, nullptr},
-    {kBtnPGPTools, "BUTTON", "&PGPTools", kButton, 0, 1, 178, 204, 75, 25, 9050, nullptr},
-    {kBtnPreferences, "BUTTON", "Pre&ferences", kButton, 0, 1, 258, 204, 75, 25, 9050, nullptr},
-    {kBtnPGPHelpFile, "BUTTON", "Hel&p File", kButton, 0, 1, 338, 204, 75, 25, 9050, nullptr},
+    {kBtnPGPHelpFile, "BUTTON", "Hel&p File", kButton, 0, 1, 338, 204, 75, 25, kHelpDirectPGP,
+     nullptr},
     // Mailer Choice
     {kLblLibrary, "STATIC", "&Library: Drag mailers from this list to the active list", kLabel, 0,
-     2, 8, 4, 200, 30, 2000, nullptr},
-    {kLstLibrary, "LISTBOX", "", kMailerList, WS_EX_CLIENTEDGE, 2, 8, 36, 200, 214, 2000, nullptr},
-    {kLblActive, "STATIC", "&Active List", kLabel, 0, 2, 221, 18, 200, 16, 2001, nullptr},
+     2, 8, 4, 200, 30, kHelpLibrary, nullptr},
+    {kLstLibrary, "LISTBOX", "", kMailerList, WS_EX_CLIENTEDGE, 2, 8, 36, 200, 214, kHelpLibrary,
+     nullptr},
+    {kLblActive, "STATIC", "&Active List", kLabel, 0, 2, 221, 18, 200, 16, kHelpActiveList,
+     nullptr},
     {kLblNoMailers, "STATIC",
      "No mailers are in the Active list. You must move at least one from the Library into the "
      "Active list.",
-     SS_CENTER | SS_NOPREFIX | SS_NOTIFY | SS_SUNKEN, 0, 2, 233, 100, 176, 80, 2001, nullptr},
+     SS_CENTER | SS_NOPREFIX | SS_NOTIFY | SS_SUNKEN, 0, 2, 233, 100, 176, 80, kHelpActiveList,
+     nullptr},
     {kLstActive, "LISTBOX", "", kMailerList | WS_CLIPSIBLINGS, WS_EX_CLIENTEDGE, 2, 221, 36, 200,
-     214, 2001, nullptr},
+     214, kHelpActiveList, nullptr},
     // Options
-    {kGrpTips, "BUTTON", " &Tip of the day ", kGroupBox, 0, 3, 8, 4, 200, 88, 9020, nullptr},
-    {kChkTipEnabled, "BUTTON", "&Enable", kCheckBox, 0, 3, 20, 26, 170, 20, 9020, nullptr},
-    {kBtnShowTipNow, "BUTTON", "Show &Now", kButton, 0, 3, 20, 54, 90, 25, 9020, nullptr},
+    {kGrpTips, "BUTTON", " &Tip of the day ", kGroupBox, 0, 3, 8, 4, 200, 88, kHelpTipOfTheDay,
+     nullptr},
+    {kChkTipEnabled, "BUTTON", "&Enable", kCheckBox, 0, 3, 20, 26, 170, 20, kHelpTipOfTheDay,
+     nullptr},
+    {kBtnShowTipNow, "BUTTON", "Show &Now", kButton, 0, 3, 20, 54, 90, 25, kHelpTipOfTheDay,
+     nullptr},
     {kChkIgnoreWrappedKeys, "BUTTON", "Ignore &Wrapped Keys", kCheckBox, 0, 3, 8, 104, 200, 20,
-     9022, nullptr},
+     kHelpIgnoreWrappedKeys, nullptr},
     // About
     {kImgAboutIcon, "STATIC", "", SS_ICON, 0, 4, 8, 8, 32, 32, 0, nullptr},
     {kTxtAbout, "EDIT", "",
      ES_MULTILINE | ES_READONLY | ES_CENTER | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, 0, 4, 48, 8,
      373, 242, 0, nullptr},
     // Under the pages
-    {kBtnUnload, "BUTTON", "&Unload", kButton, 0, kBelowPages, 6, 300, 75, 25, 19,
+    {kBtnUnload, "BUTTON", "&Unload", kButton, 0, kBelowPages, 6, 300, 75, 25, kHelpUnload,
      "Remove Tervane 5 from memory"},
     {IDOK, "BUTTON", "&Ok", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 0, kBelowPages, 206, 300, 75,
      25, 0, "Confirm the changes you made"},
     {IDCANCEL, "BUTTON", "&Cancel", kButton, 0, kBelowPages, 287, 300, 75, 25, 0,
      "Close without changes"},
     {IDHELP, "BUTTON", "&Help", kButton, 0, kBelowPages, 368, 300, 75, 25, 0, nullptr},
-    // The clipboard receiver: only its text is used.
-    {kTxtClipboardReceiver, "EDIT", "", ES_MULTILINE, 0, kNoPage, 0, 0, 0, 0, 0, nullptr},
 };
 
 const ControlDef* DefinitionOf(int id) {
@@ -145,15 +144,12 @@ HWND CreateTabs(HWND window, const RECT& place, HFONT font) {
 HBITMAP PaintTabs(HWND tabs) {
     RECT all{};
     GetClientRect(tabs, &all);
-    const HDC screen = GetDC(tabs);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, all.right, all.bottom);
-    ReleaseDC(tabs, screen);
-    const HGDIOBJ old = SelectObject(dc, bitmap);
-    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
-    SendMessageA(tabs, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    SelectObject(dc, old);
-    DeleteDC(dc);
+    const WindowDc screen(tabs);
+    const MemoryDc dc(screen.Get());
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen.Get(), all.right, all.bottom);
+    const SelectedObject drawn(dc.Get(), bitmap);
+    FillRect(dc.Get(), &all, GetSysColorBrush(COLOR_BTNFACE));
+    SendMessageA(tabs, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
     return bitmap;
 }
 
@@ -166,28 +162,13 @@ POINT PageOrigin(HWND tabs) {
     return {area.left, area.top};
 }
 
-HWND CreateControl(HWND window, const ControlDef& c, POINT origin, HFONT font) {
-    const bool onPage = c.page >= 0;
-    const int left = c.left + (onPage ? origin.x : 0);
-    const int top = c.top + (onPage ? origin.y : 0);
-    const DWORD shown = c.page == kBelowPages ? WS_VISIBLE : 0;
-    const HWND control = CreateWindowExA(c.exStyle, c.className, c.text, WS_CHILD | shown | c.style,
-                                         left, top, c.width, c.height, window,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
-                                         GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    const int helpContext = c.helpContext != 0 ? c.helpContext : PageHelpContext(c.page);
-    SetWindowContextHelpId(control, static_cast<DWORD>(helpContext));
-    return control;
+// A page's control is placed in the page area; the buttons below the pages are always shown.
+void CreatePageControl(HWND window, const ControlDef& c, POINT origin, HFONT font) {
+    const POINT offset = c.page >= 0 ? origin : POINT{0, 0};
+    CreateControl(window, c, font, offset, c.page == kBelowPages, PageHelpContext(c.page));
 }
 
 }  // namespace
-
-int PageHelpContext(int page) {
-    return page >= 0 && page < static_cast<int>(std::size(kPageHelpContexts))
-               ? kPageHelpContexts[page]
-               : 0;
-}
 
 PropsPages::PropsPages(HWND window, const RECT& place, HFONT font)
     : window_(window),
@@ -196,13 +177,10 @@ PropsPages::PropsPages(HWND window, const RECT& place, HFONT font)
       pageBrush_(CreatePatternBrush(pageBitmap_.Get())) {
     ShowMailerTabs(true);  // the tabs' height sets the page area
     const POINT origin = PageOrigin(tabs_);
-    const HWND hints = CreateHints(window);
     for (const ControlDef& c : kControls) {
-        const HWND control = CreateControl(window, c, origin, font);
-        if (c.hint) {
-            AddHint(hints, window, control, c.hint);
-        }
+        CreatePageControl(window, c, origin, font);
     }
+    AddHints(window, kControls);
     // Each control created goes under the ones before it: the tabs go under them all again.
     SetWindowPos(tabs_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -253,10 +231,9 @@ void PropsPages::Allow(int id, bool allowed) {
 
 HBRUSH PropsPages::PageBackground(HWND control, HDC dc) const {
     const ControlDef* def = DefinitionOf(GetDlgCtrlID(control));
-    const bool plain =
-        def && def->page >= 0 &&
-        (std::string_view(def->className) == "BUTTON" ||
-         (std::string_view(def->className) == "STATIC" && def->id != kLblNoMailers));
+    const bool plain = def && def->page >= 0 &&
+                       (std::string_view(def->className) == "BUTTON" ||
+                        (std::string_view(def->className) == "STATIC" && def->id != kLblNoMailers));
     if (!plain) {
         return nullptr;
     }

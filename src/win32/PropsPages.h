@@ -11,9 +11,6 @@
 
 #include "win32/GdiObject.h"
 
-// The help topic of each page; the Special page has none of its own.
-int PageHelpContext(int page);
-
 class PropsPages {
 public:
     // Creates the tab control in that part of the window's client area and every page's

@@ -8,16 +8,15 @@
 #include "platform/Platform.h"
 #include "shell/Tips.h"
 #include "shell/TrayDuties.h"
+#include "support/HelpContexts.h"
 #include "win32/ControlIds.h"
 #include "win32/PropsIcons.h"
 #include "win32/PropsPopupMenu.h"
 #include "win32/PropsText.h"
-#include "win32/Win32TipWindow.h"
 
 namespace {
 
 constexpr UINT kTimer1Interval = 6000;
-constexpr int kToolsHelpContext = 1099;
 
 constexpr PopupItem kPopupMenu2[] = {
     {kPopPrint, "&Print"}, {kPopQuote, "&Quote "}, {kPopSaveToFile, "&Save to file"},
@@ -39,8 +38,9 @@ constexpr PendingTool kPendingTools[] = {
 
 }  // namespace
 
-PropsTray::PropsTray(HWND window, std::function<void()> showPropsWindow, HelpOpener openHelp)
-    : window_(window), openHelp_(std::move(openHelp)) {
+PropsTray::PropsTray(HWND window, std::function<void()> showPropsWindow, HelpOpener openHelp,
+                     Win32TipWindow& tipWindow)
+    : window_(window), openHelp_(std::move(openHelp)), tipWindow_(tipWindow) {
     taskIcon1_.SetIcon(ResourceIcon(kProgramIconId));
     taskIcon1_.SetToolTip("Tervane 5");
     taskIcon1_.OnClick = TaskIcon1Click;
@@ -48,13 +48,12 @@ PropsTray::PropsTray(HWND window, std::function<void()> showPropsWindow, HelpOpe
     taskIcon2_.SetIcon(ResourceIcon(kToolsIconId));
     taskIcon2_.SetToolTip("Tervane Tools");
     taskIcon2_.OnRightClick = [this](int x, int y) { TaskIcon2RightClick(x, y); };
-    // The tip window takes the main icon away while it is open.
-    SetMainIconSwitch([this](bool active) { taskIcon1_.SetActive(active); });
+    tipWindow_.SetMainIconSwitch([this](bool active) { taskIcon1_.SetActive(active); });
     SetTimer(window_, kTimer1, kTimer1Interval, nullptr);
 }
 
 PropsTray::~PropsTray() {
-    SetMainIconSwitch(nullptr);
+    tipWindow_.SetMainIconSwitch(nullptr);
     KillTimer(window_, kTimer1);
 }
 
@@ -67,17 +66,6 @@ void PropsTray::Timer1Timer() {
     ::Timer1Timer(ShowTipOfTheDay);
 }
 
-// A multi-line edit reports no change for a text set by the program, so the change is
-// handed on here; the same text again is no change.
-void PropsTray::SetClipboardReceiverText(const std::string& text) {
-    const HWND receiver = GetDlgItem(window_, kTxtClipboardReceiver);
-    if (WindowText(receiver) == text) {
-        return;
-    }
-    SetWindowTextA(receiver, text.c_str());
-    ClipboardReceiverChanged(WindowText(receiver));
-}
-
 // "E&xit" has no action: choosing it only closes the menu.
 void PropsTray::TaskIcon2RightClick(int x, int y) {
     const int chosen = TrackPopup(taskIcon2_.Handle(), kPopupMenu2, {x, y});
@@ -86,6 +74,6 @@ void PropsTray::TaskIcon2RightClick(int x, int y) {
     if (pending != std::end(kPendingTools)) {
         Os().dialogs->AppMessageBox(pending->notice, MsgDlgType::Information, kMbOk);
     } else if (chosen == kPopHelp) {
-        openHelp_(window_, kToolsHelpContext);
+        openHelp_(window_, kHelpToolsMenu);
     }
 }

@@ -10,14 +10,17 @@
 
 #include "win32/HelpFile.h"
 #include "win32/TaskIcon.h"
+#include "win32/Win32TipWindow.h"
 
 class PropsTray {
 public:
     static constexpr UINT_PTR kTimer1 = 1;
 
     // Makes both icons, still inactive, and starts Timer1 on the window. `showPropsWindow`
-    // is the main icon's right click.
-    PropsTray(HWND window, std::function<void()> showPropsWindow, HelpOpener openHelp);
+    // is the main icon's right click; the tip window takes the main icon away while it is
+    // open.
+    PropsTray(HWND window, std::function<void()> showPropsWindow, HelpOpener openHelp,
+              Win32TipWindow& tipWindow);
     ~PropsTray();
     PropsTray(const PropsTray&) = delete;
     PropsTray& operator=(const PropsTray&) = delete;
@@ -31,14 +34,12 @@ public:
     // The window's WM_TIMER for Timer1.
     void Timer1Timer();
 
-    // Sets the receiver's text; a change hands the new text to the mailer's driver.
-    void SetClipboardReceiverText(const std::string& text);
-
 private:
     void TaskIcon2RightClick(int x, int y);
 
     HWND window_;
     HelpOpener openHelp_;
+    Win32TipWindow& tipWindow_;
     TTaskIcon taskIcon1_;
     TTaskIcon taskIcon2_;
 };

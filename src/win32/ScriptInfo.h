@@ -7,8 +7,9 @@
 #include <string>
 
 #include "win32/GdiObject.h"
+#include "win32/ModalDialog.h"
 
-class TfrmShowScriptInfo {
+class TfrmShowScriptInfo : private ModalDialog {
 public:
     TfrmShowScriptInfo(std::string caption, std::string text);
 
@@ -17,17 +18,10 @@ public:
     void ShowModal(HWND owner);
 
 private:
-    template <typename Dialog>
-    friend INT_PTR CALLBACK ForwardToDialog(HWND, UINT, WPARAM, LPARAM);
-    static constexpr const char* kClassName = "TfrmShowScriptInfo";
-
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnInitDialog();
-    void SetContents();
-    void Layout();
+    void OnInit() override;
+    void OnCommand(int id, int notification, HWND control) override;
 
     std::string caption_;
     std::string text_;
     GdiObject<HFONT> memoFont_;
-    HWND dialog_ = nullptr;
 };

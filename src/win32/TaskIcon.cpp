@@ -37,9 +37,6 @@ TTaskIcon::TTaskIcon() {
 
 TTaskIcon::~TTaskIcon() {
     SetActive(false);
-    if (icon_) {
-        DestroyIcon(icon_);
-    }
     DestroyWindow(window_);
 }
 
@@ -51,7 +48,7 @@ NOTIFYICONDATAA TTaskIcon::Record() const {
     record.uID = id_;
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = kCallbackMessage;
-    record.hIcon = icon_;
+    record.hIcon = icon_.Get();
     std::copy_n(toolTip_.c_str(), toolTip_.size() + 1, record.szTip);
     return record;
 }
@@ -72,13 +69,10 @@ void TTaskIcon::SetActive(bool active) {
 }
 
 void TTaskIcon::SetIcon(HICON icon) {
-    if (icon == icon_) {
+    if (icon == icon_.Get()) {
         return;
     }
-    if (icon_) {
-        DestroyIcon(icon_);
-    }
-    icon_ = icon ? CopyIcon(icon) : nullptr;
+    icon_.Reset(icon ? CopyIcon(icon) : nullptr);
     Modified();
 }
 

@@ -12,6 +12,8 @@
 #include <functional>
 #include <string>
 
+#include "win32/GdiObject.h"
+
 class TTaskIcon {
 public:
     // The notification that the area sends for a mouse action on the icon.
@@ -33,7 +35,7 @@ public:
 
     // A copy of the picture is kept; the caller keeps its own.
     void SetIcon(HICON icon);
-    HICON Icon() const { return icon_; }
+    HICON Icon() const { return icon_.Get(); }
 
     // Longer texts are cut to kToolTipLength characters.
     void SetToolTip(const std::string& toolTip);
@@ -66,7 +68,7 @@ private:
 
     HWND window_ = nullptr;
     bool active_ = false;
-    HICON icon_ = nullptr;
+    OwnedIcon icon_;
     std::string toolTip_;
     UINT id_ = 0;
     NOTIFYICONDATAA added_{};  // the record the icon was added with; it also removes it

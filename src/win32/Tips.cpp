@@ -6,116 +6,80 @@
 #include "support/AppInfo.h"
 #include "win32/ControlIds.h"
 #include "win32/DialogLayout.h"
-#include "win32/DialogProc.h"
-#include "win32/DialogTemplate.h"
+#include "win32/Fonts.h"
 #include "win32/PropsIcons.h"
 
 namespace {
 
+constexpr const char* kClassName = "TfrmTips";
 constexpr const char* kCaptionSuffix = " - Tip of the Day";
-constexpr int kClientWidth = 363;
-constexpr int kClientHeight = 204;
-constexpr int kHeadingPoints = 12;
 constexpr int kTipMargin = 8;  // between the tip area's edge and its text
 
-constexpr ControlPlace kControls[] = {
-    {kImgTipIcon, 8, 8, 32, 32},     {kLblTipHeading, 48, 14, 220, 24},
-    {kLblTipText, 48, 44, 220, 124}, {IDOK, 280, 8, 75, 25},
-    {kBtnTipNext, 280, 40, 75, 25},  {kBtnTipPrevious, 280, 72, 75, 25},
-    {IDHELP, 280, 104, 75, 25},      {kChkShowTips, 48, 178, 220, 17},
-};
+// A single fixed border with the system menu only: no minimise, maximise or sizing.
+constexpr DialogFrame kFrame{WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_TOPMOST, 363, 204, 0};
 
-struct ControlText {
-    int id;
-    const char* text;
-};
+constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
 
-constexpr ControlText kControlTexts[] = {
-    {kLblTipHeading, "Did you know?"}, {IDOK, "&Ok"},     {kBtnTipNext, "&Next"},
-    {kBtnTipPrevious, "&Previous"},    {IDHELP, "&Help"}, {kChkShowTips, "Show these tips"},
+constexpr ControlDef kControls[] = {
+    {kImgTipIcon, "STATIC", "", SS_ICON, 0, 0, 8, 8, 32, 32, 0, nullptr},
+    {kLblTipHeading, "STATIC", "Did you know?", SS_LEFT | SS_NOPREFIX, 0, 0, 48, 14, 220, 24, 0,
+     nullptr},
+    // Drawn by the window: white, with the text centred both ways.
+    {kLblTipText, "STATIC", "", SS_OWNERDRAW | SS_SUNKEN, 0, 0, 48, 44, 220, 124, 0, nullptr},
+    {IDOK, "BUTTON", "&Ok", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 0, 280, 8, 75, 25, 0, nullptr},
+    {kBtnTipNext, "BUTTON", "&Next", kButton, 0, 0, 280, 40, 75, 25, 0, nullptr},
+    {kBtnTipPrevious, "BUTTON", "&Previous", kButton, 0, 0, 280, 72, 75, 25, 0, nullptr},
+    {IDHELP, "BUTTON", "&Help", kButton, 0, 0, 280, 104, 75, 25, 0, nullptr},
+    {kChkShowTips, "BUTTON", "Show these tips", BS_AUTOCHECKBOX | WS_TABSTOP, 0, 0, 48, 178, 220,
+     17, 0, nullptr},
 };
-
-HFONT CreateHeadingFont() {
-    const HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(kHeadingPoints, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, "MS Shell Dlg");
-}
 
 }  // namespace
 
 TfrmTips::TfrmTips(ITipBrowser& tips, HelpOpener openHelp)
-    : tips_(tips), openHelp_(std::move(openHelp)), headingFont_(CreateHeadingFont()) {}
+    : ModalDialog(kClassName, std::move(openHelp)),
+      tips_(tips),
+      headingFont_(MakeFont("MS Shell Dlg", 12, FW_BOLD)) {}
 
 void TfrmTips::ShowModal() {
-    // A single fixed border with the system menu only: no minimise, maximise or sizing.
-    DialogTemplate layout(WS_POPUP | WS_CAPTION | WS_SYSMENU, L"MS Shell Dlg", 8, WS_EX_TOPMOST);
-    layout.AddControl(DialogTemplate::kStatic, kImgTipIcon, SS_ICON);
-    layout.AddControl(DialogTemplate::kStatic, kLblTipHeading, SS_LEFT | SS_NOPREFIX);
-    // Drawn by the window: white, with the text centred both ways.
-    layout.AddControl(DialogTemplate::kStatic, kLblTipText, SS_OWNERDRAW | SS_SUNKEN);
-    layout.AddControl(DialogTemplate::kButton, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP);
-    layout.AddControl(DialogTemplate::kButton, kBtnTipNext, BS_PUSHBUTTON | WS_TABSTOP);
-    layout.AddControl(DialogTemplate::kButton, kBtnTipPrevious, BS_PUSHBUTTON | WS_TABSTOP);
-    layout.AddControl(DialogTemplate::kButton, IDHELP, BS_PUSHBUTTON | WS_TABSTOP);
-    layout.AddControl(DialogTemplate::kButton, kChkShowTips, BS_AUTOCHECKBOX | WS_TABSTOP);
-    layout.ShowModal(nullptr, ForwardToDialog<TfrmTips>, reinterpret_cast<LPARAM>(this));
+    Run(nullptr, kFrame, std::string(kAppTitle) + kCaptionSuffix, kControls);
 }
 
-INT_PTR TfrmTips::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG:
-            OnInitDialog();
-            return FALSE;  // the focus is set
-        case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam));
-            return TRUE;
-        case WM_DRAWITEM:
-            DrawTipArea(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
-        default:
-            return FALSE;
-    }
-}
-
-void TfrmTips::OnInitDialog() {
-    SetTexts();
-    Layout();
-    CheckDlgButton(dialog_, kChkShowTips, tips_.ShowTips() ? BST_CHECKED : BST_UNCHECKED);
+void TfrmTips::OnInit() {
+    SendMessageA(Item(kLblTipHeading), WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_.Get()),
+                 FALSE);
+    SendMessageA(Item(kImgTipIcon), STM_SETICON,
+                 reinterpret_cast<WPARAM>(ResourceIcon(kProgramIconId)), 0);
+    CentreIn(Handle(), ScreenArea());
+    CheckDlgButton(Handle(), kChkShowTips, tips_.ShowTips() ? BST_CHECKED : BST_UNCHECKED);
     ShowCurrentTip();
-    SendMessageA(dialog_, DM_SETDEFID, IDOK, 0);
-    SetFocus(GetDlgItem(dialog_, IDOK));
-}
-
-void TfrmTips::SetTexts() {
-    SetWindowTextA(dialog_, (std::string(kAppTitle) + kCaptionSuffix).c_str());
-    for (const ControlText& c : kControlTexts) {
-        SetDlgItemTextA(dialog_, c.id, c.text);
-    }
-    SendDlgItemMessageA(dialog_, kLblTipHeading, WM_SETFONT,
-                        reinterpret_cast<WPARAM>(headingFont_.Get()), FALSE);
-    SendDlgItemMessageA(dialog_, kImgTipIcon, STM_SETICON,
-                        reinterpret_cast<WPARAM>(ResourceIcon(kProgramIconId)), 0);
-}
-
-void TfrmTips::Layout() {
-    PlaceControls(dialog_, kControls);
-    SetClientSize(dialog_, kClientWidth, kClientHeight);
-    CentreIn(dialog_, ScreenArea());
+    SendMessageA(Handle(), DM_SETDEFID, IDOK, 0);
+    SetFocus(Item(IDOK));
 }
 
 void TfrmTips::ShowCurrentTip() {
-    SetDlgItemTextA(dialog_, kLblTipText, tips_.Text().c_str());
-    EnableWindow(GetDlgItem(dialog_, IDHELP), tips_.HelpContext() != 0);
+    SetWindowTextA(Item(kLblTipText), tips_.Text().c_str());
+    EnableWindow(Item(IDHELP), tips_.HelpContext() != 0);
 }
 
-void TfrmTips::OnCommand(int id, int notification) {
+// Escape and the close box end it as "&Ok" does.
+void TfrmTips::OnClose() {
+    End(IDOK);
+}
+
+bool TfrmTips::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam, INT_PTR& result) {
+    if (message != WM_DRAWITEM) {
+        return false;
+    }
+    DrawTipArea(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    result = TRUE;
+    return true;
+}
+
+void TfrmTips::OnCommand(int id, int notification, HWND /*control*/) {
     switch (id) {
         case IDOK:
-        case IDCANCEL:  // Escape and the close box
-            EndDialog(dialog_, IDOK);
+            End(IDOK);
             break;
         case kBtnTipNext:
             tips_.Next();
@@ -126,12 +90,12 @@ void TfrmTips::OnCommand(int id, int notification) {
             ShowCurrentTip();
             break;
         case IDHELP:
-            openHelp_(dialog_, tips_.HelpContext());
-            EndDialog(dialog_, IDOK);
+            OpenHelp(tips_.HelpContext());
+            End(IDOK);
             break;
         case kChkShowTips:
             if (notification == BN_CLICKED) {
-                tips_.SetShowTips(IsDlgButtonChecked(dialog_, kChkShowTips) == BST_CHECKED);
+                tips_.SetShowTips(IsDlgButtonChecked(Handle(), kChkShowTips) == BST_CHECKED);
             }
             break;
         default:
@@ -145,8 +109,7 @@ void TfrmTips::DrawTipArea(const DRAWITEMSTRUCT& item) const {
     FillRect(dc, &item.rcItem, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     const std::string& text = tips_.Text();
     const int length = static_cast<int>(text.size());
-    const HGDIOBJ oldFont =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(dialog_, WM_GETFONT, 0, 0)));
+    const SelectedObject font(dc, FontOf(Handle()));
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkMode(dc, TRANSPARENT);
     RECT area = item.rcItem;
@@ -159,5 +122,4 @@ void TfrmTips::DrawTipArea(const DRAWITEMSTRUCT& item) const {
         area.top += spare / 2;
     }
     DrawTextA(dc, text.c_str(), length, &area, kFormat);
-    SelectObject(dc, oldFont);
 }

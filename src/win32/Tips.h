@@ -6,9 +6,9 @@
 
 #include "platform/TipWindow.h"
 #include "win32/GdiObject.h"
-#include "win32/HelpFile.h"
+#include "win32/ModalDialog.h"
 
-class TfrmTips {
+class TfrmTips : private ModalDialog {
 public:
     TfrmTips(ITipBrowser& tips, HelpOpener openHelp);
 
@@ -17,20 +17,13 @@ public:
     void ShowModal();
 
 private:
-    template <typename Dialog>
-    friend INT_PTR CALLBACK ForwardToDialog(HWND, UINT, WPARAM, LPARAM);
-    static constexpr const char* kClassName = "TfrmTips";
-
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnInitDialog();
-    void OnCommand(int id, int notification);
-    void SetTexts();
-    void Layout();
+    void OnInit() override;
+    void OnCommand(int id, int notification, HWND control) override;
+    void OnClose() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
     void ShowCurrentTip();
     void DrawTipArea(const DRAWITEMSTRUCT& item) const;
 
     ITipBrowser& tips_;
-    HelpOpener openHelp_;
     GdiObject<HFONT> headingFont_;
-    HWND dialog_ = nullptr;
 };

@@ -2,12 +2,11 @@
 
 #include <windows.h>
 
-#include "win32/Hourglass.h"
 #include "win32/WindowHandle.h"
 #include "win32/running.h"
 
 std::unique_ptr<IProgressWindow> Win32UserInterface::ShowRunningWindow(int left, int top) {
-    auto frmRunning = std::make_unique<TfrmRunning>(left, top);
+    auto frmRunning = std::make_unique<TfrmRunning>(left, top, hourglass_);
     ProcessMessages();
     return frmRunning;
 }
@@ -19,7 +18,7 @@ ScreenPoint Win32UserInterface::CursorPos() {
 }
 
 void Win32UserInterface::SetHourglass(bool on) {
-    ShowHourglass(on);
+    hourglass_.Show(on);
 }
 
 void Win32UserInterface::ProcessMessages() {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "platform/UserInterface.h"
+#include "win32/Hourglass.h"
 
 class Win32UserInterface : public IUserInterface {
 public:
@@ -14,9 +15,10 @@ public:
     void ProcessMessages() override;
     WindowId MainWindow() override;
 
-    // Names the program's main window once it exists; one for the whole program.
-    static void SetMainWindow(HWND window) { mainWindow_ = window; }
+    // Names the program's main window once it exists.
+    void SetMainWindow(HWND window) { mainWindow_ = window; }
 
 private:
-    static inline HWND mainWindow_ = nullptr;
+    Hourglass hourglass_;
+    HWND mainWindow_ = nullptr;
 };

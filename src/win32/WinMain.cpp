@@ -7,8 +7,8 @@
 
 #include <string>
 
+#include "app/ProgramState.h"
 #include "app/Startup.h"
-#include "core/RunContext.h"
 #include "mailers/RunMailers.h"
 #include "support/AppInfo.h"
 #include "support/deblog.h"
@@ -36,7 +36,10 @@ void RunMessageLoop() {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const std::string programPath = OwnExecutablePath();
     TPreviousInstance previousInstance(FileNameOf(programPath));
-    InstallWin32Platform();
+    Win32Platform platform;
+    ProgramState state;
+    state.os = platform.Services();
+    const InstalledProgramState installed(state);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
     PrepareProgramPaths(programPath);
@@ -47,13 +50,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         }
         return 0;
     }
-    static RunMailers mailers;
-    Collaborators().mailers = &mailers;
+    RunMailers mailers;
+    state.core.collaborators.mailers = &mailers;
     {
-        TfrmProps frmProps;
+        TfrmProps frmProps(platform);
         FormCreate(frmProps);
         RunMessageLoop();
     }
+    // A session's last line says "Started" although the program is ending: logs of every
+    // version end so, and whoever reads them looks for that line.
     WriteDebugLog(std::string("Started ") + kAppTitle);
     return 0;
 }

@@ -3,12 +3,15 @@
 #include <commctrl.h>
 
 #include <stdexcept>
+#include <string_view>
 #include <utility>
 
+#include "core/CoreState.h"
 #include "platform/Application.h"
 #include "platform/Platform.h"
 #include "shell/PropsModel.h"
 #include "shell/ShellState.h"
+#include "shell/TrayDuties.h"
 #include "shell/props.h"
 #include "support/error.h"
 #include "support/placefrm.h"
@@ -18,7 +21,6 @@
 #include "win32/PropsPages.h"
 #include "win32/PropsText.h"
 #include "win32/PropsTray.h"
-#include "win32/Win32UserInterface.h"
 #include "win32/WindowHandle.h"
 
 namespace {
@@ -32,10 +34,6 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTEXTHELP | WS_EX_CONTROLPARENT;
 constexpr COLORREF kNoticeText = RGB(255, 0, 0);
 constexpr COLORREF kNoticeBack = RGB(255, 255, 0);
-
-// The window that sees the thread's key presses first; one at a time.
-TfrmProps* keyWindow = nullptr;
-HHOOK keyHook = nullptr;
 
 ATOM RegisterPropsClass(WNDPROC procedure) {
     WNDCLASSA wc{};
@@ -60,8 +58,10 @@ bool IsKeyDown(int key) {
 
 }  // namespace
 
-TfrmProps::TfrmProps(HelpOpener openHelp)
-    : openHelp_(std::move(openHelp)), noticeBrush_(CreateSolidBrush(kNoticeBack)) {
+TfrmProps::TfrmProps(Win32Platform& platform, HelpOpener openHelp)
+    : platform_(platform),
+      openHelp_(std::move(openHelp)),
+      noticeBrush_(CreateSolidBrush(kNoticeBack)) {
     static const ATOM registered = RegisterPropsClass(WindowProc);
     RECT frame{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
@@ -73,18 +73,16 @@ TfrmProps::TfrmProps(HelpOpener openHelp)
         throw std::runtime_error("Cannot create the properties window");
     }
     CreateControls();
-    keyWindow = this;
-    keyHook = SetWindowsHookExA(WH_GETMESSAGE, KeyHook, nullptr, GetCurrentThreadId());
-    Win32UserInterface::SetMainWindow(window_);
-    previousProperties_ = Collaborators().properties;
-    Collaborators().properties = this;
+    keyHook_ = SetWindowsHookExA(WH_GETMESSAGE, KeyHook, nullptr, GetCurrentThreadId());
+    platform_.ui.SetMainWindow(window_);
+    previousProperties_ = Core().collaborators.properties;
+    Core().collaborators.properties = this;
 }
 
 TfrmProps::~TfrmProps() {
-    Collaborators().properties = previousProperties_;
-    Win32UserInterface::SetMainWindow(nullptr);
-    UnhookWindowsHookEx(keyHook);
-    keyWindow = nullptr;
+    Core().collaborators.properties = previousProperties_;
+    platform_.ui.SetMainWindow(nullptr);
+    UnhookWindowsHookEx(keyHook_);
     if (window_) {
         DestroyWindow(window_);
     }
@@ -98,7 +96,7 @@ void TfrmProps::CreateControls() {
     pages_ = std::make_unique<PropsPages>(window_, kTabsPlace, font);
     lists_ = std::make_unique<PropsMailerLists>(window_, [this] { Refresh(); });
     tray_ = std::make_unique<PropsTray>(
-        window_, [this] { ShowPropsWindow(); }, openHelp_);
+        window_, [this] { ShowPropsWindow(); }, openHelp_, platform_.tipWindow);
     SendDlgItemMessageA(window_, kImgAboutIcon, STM_SETICON,
                         reinterpret_cast<WPARAM>(ResourceIcon(kProgramIconId)), 0);
     ShowModel();
@@ -164,7 +162,7 @@ std::vector<std::string> TfrmProps::MailingListAddresses() {
 }
 
 void TfrmProps::SetClipboardReceiverText(const std::string& text) {
-    tray_->SetClipboardReceiverText(text);
+    ::SetClipboardReceiverText(text);
 }
 
 void TfrmProps::HideMainWindow() {
@@ -253,12 +251,12 @@ LRESULT TfrmProps::ControlColour(HDC dc, HWND control) {
 // Visible, a close request is the user's Cancel and is refused; hidden, it comes from the
 // system or another program and ends the program.
 void TfrmProps::FormCloseQuery() {
-    Checkpoint = 91000;
+    Checkpoint() = 91000;
     const bool visible = IsWindowVisible(window_) != FALSE;
     if (visible) {
         btnCancelClick();
     }
-    Checkpoint = 91010;
+    Checkpoint() = 91010;
     if (!visible) {
         Os().application->Terminate();
         DestroyWindow(window_);
@@ -266,11 +264,11 @@ void TfrmProps::FormCloseQuery() {
 }
 
 void TfrmProps::FormDestroy() {
-    Checkpoint = 90000;
+    Checkpoint() = 90000;
     tray_.reset();  // the icons leave the notification area
-    Checkpoint = 90020;
-    Collaborators().properties = previousProperties_;
-    Checkpoint = 90030;
+    Checkpoint() = 90020;
+    Core().collaborators.properties = previousProperties_;
+    Checkpoint() = 90030;
 }
 
 LRESULT CALLBACK TfrmProps::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -340,15 +338,27 @@ LRESULT TfrmProps::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // Sees every message the thread takes from its queue, before it is dispatched. Of the key
 // messages for the window and its controls, the window sees the presses first (Ctrl+Alt+A)
 // and takes the dialog keys (Tab, Enter, Escape, mnemonics) as a dialog does; a message it
-// handles is emptied so that the loop passes it over. Other messages pass untouched.
+// handles is emptied so that the loop passes it over. Other messages pass untouched. The
+// hook has no data of its own: the window is the top-level window the message is for.
 LRESULT CALLBACK TfrmProps::KeyHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && wParam == PM_REMOVE && keyWindow) {
+    if (code == HC_ACTION && wParam == PM_REMOVE) {
         MSG& msg = *reinterpret_cast<MSG*>(lParam);
-        if (keyWindow->PreviewKey(msg)) {
+        if (TfrmProps* window = PropsWindowOf(msg.hwnd); window && window->PreviewKey(msg)) {
             msg.message = WM_NULL;
         }
     }
-    return CallNextHookEx(keyHook, code, wParam, lParam);
+    // The hook handle is ignored by the system here.
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TfrmProps* TfrmProps::PropsWindowOf(HWND window) {
+    const HWND root = window ? GetAncestor(window, GA_ROOT) : nullptr;
+    char className[32] = "";
+    if (!root || !GetClassNameA(root, className, sizeof className) ||
+        std::string_view(className) != kClassName) {
+        return nullptr;
+    }
+    return reinterpret_cast<TfrmProps*>(GetWindowLongPtrA(root, GWLP_USERDATA));
 }
 
 bool TfrmProps::PreviewKey(MSG& msg) {

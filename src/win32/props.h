@@ -16,6 +16,7 @@
 #include "core/RunContext.h"
 #include "win32/GdiObject.h"
 #include "win32/HelpFile.h"
+#include "win32/Win32Platform.h"
 
 class PropsMailerLists;
 class PropsPages;
@@ -28,7 +29,7 @@ public:
 
     // Creates the window hidden, with its tray icons inactive and its timer running, names
     // it the program's main window and installs it as the properties a run reads.
-    explicit TfrmProps(HelpOpener openHelp = OpenHelpTopic);
+    explicit TfrmProps(Win32Platform& platform, HelpOpener openHelp = OpenHelpTopic);
     ~TfrmProps() override;
     TfrmProps(const TfrmProps&) = delete;
     TfrmProps& operator=(const TfrmProps&) = delete;
@@ -61,6 +62,8 @@ private:
     friend LRESULT ForwardToWindow(const char*, HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam);
+    // The properties window that holds the window, itself included; null for none.
+    static TfrmProps* PropsWindowOf(HWND window);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool PreviewKey(MSG& msg);
     void CreateControls();
@@ -87,8 +90,10 @@ private:
     void chkTipEnabledClick();
     bool IsChecked(int id) const;
 
+    Win32Platform& platform_;
     HelpOpener openHelp_;
     GdiObject<HBRUSH> noticeBrush_;
+    HHOOK keyHook_ = nullptr;
     HWND window_ = nullptr;
     HWND owner_ = nullptr;  // hidden; keeps the window off the taskbar
     std::unique_ptr<PropsPages> pages_;

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "win32/ControlIds.h"
-#include "win32/Hourglass.h"
+#include "win32/Fonts.h"
 #include "win32/Panel.h"
 
 namespace {
@@ -28,41 +28,26 @@ ATOM RegisterRunningClass(WNDPROC procedure) {
     return RegisterClassA(&wc);
 }
 
-// 8-point MS Sans Serif at the screen's resolution.
-HFONT CreatePanelFont() {
-    const HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
-}
-
 // The picture: a small padlock on the panel's face.
 HBITMAP CreateLockPicture() {
-    const HDC screen = GetDC(nullptr);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, kPictureSize, kPictureSize);
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    const WindowDc screen;
+    const MemoryDc memory(screen.Get());
+    const HDC dc = memory.Get();
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen.Get(), kPictureSize, kPictureSize);
+    const SelectedObject drawn(dc, bitmap);
     const RECT all{0, 0, kPictureSize, kPictureSize};
     FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
 
     const GdiObject<HPEN> shackle(CreatePen(PS_SOLID, 2, RGB(96, 96, 96)));
     const GdiObject<HBRUSH> body(CreateSolidBrush(RGB(200, 160, 40)));
-    const HGDIOBJ oldPen = SelectObject(dc, shackle.Get());
-    const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    const SelectedObject pen(dc, shackle.Get());
+    const SelectedObject brush(dc, GetStockObject(NULL_BRUSH));
     RoundRect(dc, 3, 1, 10, 9, 6, 6);
     const RECT bodyRect{1, 6, 12, 13};
     FillRect(dc, &bodyRect, body.Get());
     FrameRect(dc, &bodyRect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     SetPixel(dc, 6, 9, RGB(0, 0, 0));  // the keyhole
     SetPixel(dc, 6, 10, RGB(0, 0, 0));
-
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBitmap);
-    DeleteDC(dc);
     return bitmap;
 }
 
@@ -76,8 +61,8 @@ HWND CreateChild(const char* className, const char* text, DWORD style, HWND pare
 
 }  // namespace
 
-TfrmRunning::TfrmRunning(int left, int top)
-    : font_(CreatePanelFont()), picture_(CreateLockPicture()) {
+TfrmRunning::TfrmRunning(int left, int top, const Hourglass& hourglass)
+    : hourglass_(hourglass), font_(MakeFont("MS Sans Serif", 8)), picture_(CreateLockPicture()) {
     static const ATOM registered = RegisterRunningClass(WindowProc);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
@@ -128,7 +113,7 @@ LRESULT CALLBACK TfrmRunning::WindowProc(HWND window, UINT message, WPARAM wPara
 }
 
 LRESULT TfrmRunning::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (KeepHourglass(message)) {
+    if (hourglass_.Keep(message)) {
         return TRUE;
     }
     if (message == WM_MOUSEACTIVATE) {

@@ -8,12 +8,13 @@
 
 #include "platform/UserInterface.h"
 #include "win32/GdiObject.h"
+#include "win32/Hourglass.h"
 
 class TfrmRunning : public IProgressWindow {
 public:
     // Creates the window with its top-left corner there and shows it without taking the
-    // focus, with its bar at 5.
-    TfrmRunning(int left, int top);
+    // focus, with its bar at 5. Over the window the cursor follows the hourglass.
+    TfrmRunning(int left, int top, const Hourglass& hourglass);
     ~TfrmRunning() override;
     TfrmRunning(const TfrmRunning&) = delete;
     TfrmRunning& operator=(const TfrmRunning&) = delete;
@@ -29,6 +30,7 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
 
+    const Hourglass& hourglass_;
     GdiObject<HFONT> font_;
     GdiObject<HBITMAP> picture_;
     HWND window_ = nullptr;

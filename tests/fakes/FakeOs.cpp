@@ -1,21 +1,17 @@
 #include "fakes/FakeOs.h"
 
+#include "core/CoreState.h"
 #include "support/ProgramPaths.h"
 #include "support/deblog.h"
-#include "support/error.h"
 
-FakeOs::FakeOs() : saved_(Os()), savedRun_(Collaborators()) {
+// The test's program state is fresh (see tests/common/FreshProgramState.cpp): only the
+// fakes and the paths go in.
+FakeOs::FakeOs() {
     Os() = Platform{&files,    &clock,         &user,      &application, &system,
                     &windows,  &clipboard,     &processes, &ui,          &versionInfo,
                     &profiles, &mailerWindows, &tipWindow};
-    Collaborators() = RunContext{&properties, &mailers};
+    Core().collaborators = RunContext{&properties, &mailers};
     Paths() = ProgramPaths{kDir, "C:\\PROGRA~1\\TERVAN~1\\", "C:\\PROGRA~1\\TERVAN~1\\tmpmfd.tmp"};
-    Checkpoint = 0;
-}
-
-FakeOs::~FakeOs() {
-    Os() = saved_;
-    Collaborators() = savedRun_;
 }
 
 std::string FakeOs::Log() {

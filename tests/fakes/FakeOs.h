@@ -1,7 +1,7 @@
 #pragma once
 // Installs a complete set of fakes as the program's platform and as a run's collaborators
-// for the lifetime of a test, with the program directory "C:\Program Files\Tervane 5\" and
-// Checkpoint 0.
+// in the test's fresh program state, with the program directory
+// "C:\Program Files\Tervane 5\".
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,6 @@
 class FakeOs : public ::testing::Test {
 protected:
     FakeOs();
-    ~FakeOs() override;
 
     static constexpr const char* kDir = "C:\\Program Files\\Tervane 5\\";
 
@@ -41,8 +40,4 @@ protected:
     FakeTipWindow tipWindow;
     FakeRunProperties properties;
     FakeRunMailers mailers;
-
-private:
-    Platform saved_;
-    RunContext savedRun_;
 };

@@ -45,6 +45,6 @@ std::string FakeProfiles::Find(const Key& key, const std::string& defaultValue) 
 
 void FakeProfiles::Record(const std::string& verb, const std::string& path,
                           const std::string& section, const std::string& keyAndValue) {
-    calls.push_back(std::to_string(Checkpoint) + " " + verb + " " + path + " [" + section + "] " +
+    calls.push_back(std::to_string(Checkpoint()) + " " + verb + " " + path + " [" + section + "] " +
                     keyAndValue);
 }

@@ -62,12 +62,12 @@ int ScriptedUser::Answer(bool okOnly) {
 
 int ScriptedUser::MessageDlg(const std::string& text, MsgDlgType kind, MsgDlgButtons buttons,
                              int helpContext) {
-    shown.push_back({kind, MsgDlgCaption(kind), text, buttons, 0, helpContext, Checkpoint});
+    shown.push_back({kind, MsgDlgCaption(kind), text, buttons, 0, helpContext, Checkpoint()});
     return Answer(buttons == MsgDlgButtons{MsgDlgBtn::OK});
 }
 
 int ScriptedUser::AppMessageBox(const std::string& text, MsgDlgType kind, unsigned buttonFlags) {
-    shown.push_back({kind, "", text, {}, buttonFlags, 0, Checkpoint});
+    shown.push_back({kind, "", text, {}, buttonFlags, 0, Checkpoint()});
     return Answer(buttonFlags == kMbOk);
 }
 

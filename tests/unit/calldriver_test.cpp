@@ -19,7 +19,6 @@ constexpr const char* kDrivers = "C:\\Mail Drivers";
 class CallDriverTest : public FakeOs {
 protected:
     CallDriverTest() {
-        Mailers() = MailerLibrary{};
         Mailers().directory = kDrivers;
         system.shortPaths[kDrivers] = "C:\\MAILDR~1";
         ui.onProcessMessages = [this] { events.push_back("messages"); };

@@ -159,6 +159,16 @@ TEST(DecideRun, StopsWithoutWindowBitOrBodyInTheApplicationBox) {
     EXPECT_EQ(decision.message, "Couldn't get data from your e-mail program");
 }
 
+TEST(DecideRun, PassesItsMilestonesInOrderOnlyWhenSomethingWasRead) {
+    for (const int wtype : {0, kWtypeOutgoing}) {
+        RunInput input = Input(wtype, wtype ? kPlain : "", true, 0);
+        std::vector<int> passed;
+        input.milestone = [&](int checkpoint) { passed.push_back(checkpoint); };
+        DecideRun(input);
+        EXPECT_EQ(passed, wtype ? std::vector<int>({5507, 5508}) : std::vector<int>()) << wtype;
+    }
+}
+
 TEST(DecideRun, QuotesTheStartOfAnIncomingTextWithoutPGPData) {
     const struct {
         std::string body;

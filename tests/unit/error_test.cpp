@@ -23,7 +23,7 @@ TEST_F(ErrorReport, TextCarriesPlaceCheckpointAndDetailAndIsLogged) {
                  {5506, "", "Error in P.5506 with "}};
     std::string log;
     for (const Case& c : cases) {
-        Checkpoint = c.checkpoint;
+        Checkpoint() = c.checkpoint;
         EXPECT_EQ(ErrorText("P", c.detail), c.expected);
         log += std::string("06/12/98 14:03:22: ") + c.expected + "\r\n";
     }
@@ -31,7 +31,7 @@ TEST_F(ErrorReport, TextCarriesPlaceCheckpointAndDetailAndIsLogged) {
 }
 
 TEST_F(ErrorReport, AWarningIsShownOnceAndTheProgramGoesOn) {
-    Checkpoint = 5700;
+    Checkpoint() = 5700;
     ReportError("Message", "PGP failed to encrypt!!!");
     ASSERT_EQ(user.shown.size(), 1u);
     EXPECT_EQ(user.shown[0].kind, MsgDlgType::Warning);

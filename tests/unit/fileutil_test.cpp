@@ -5,7 +5,8 @@
 #include "fakes/FakeOs.h"
 #include "support/error.h"
 #include "support/fileutil.h"
-#include "support/readastr.h"
+#include "support/sysinfo.h"
+#include "support/fileutil.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ TEST_F(FileUtil, WriteFileStringReportsFailuresAsOneWarning) {
     } cases[] = {{kErrorAccessDenied, "File access denied"},
                  {kErrorDiskFull, "Disk full"},
                  {1234, "I/O error 1234"}};
-    Checkpoint = 5506;
+    Checkpoint() = 5506;
     for (const Case& c : cases) {
         const std::string name = "C:\\Data\\f" + std::to_string(c.code);
         if (c.code == kErrorAccessDenied) {

@@ -21,7 +21,6 @@ const std::string kExchange = "C:\\PROGRA~1\\TERVAN~1\\tmpmfd.tmp";
 class FindRunningMailerTest : public FakeOs {
 protected:
     FindRunningMailerTest() {
-        Mailers() = MailerLibrary{};
         Mailers().directory = kDrivers;
         windows.Add(kMain, 0, "Tervane 5", "TfrmProps");
         ui.mainWindow = kMain;

@@ -18,14 +18,6 @@ std::string Entry(const std::string& name, const std::string& driver) {
 
 class MailerListsTest : public FakeOs {
 protected:
-    MailerListsTest() { Reset(); }
-    ~MailerListsTest() override { Reset(); }
-
-    static void Reset() {
-        Mailers() = MailerLibrary{};
-        Props() = PropsModel{};
-    }
-
     MailerLibrary& m = Mailers();
     PropsModel& props = Props();
 };
@@ -53,6 +45,17 @@ TEST_F(MailerListsTest, MailersSharingADriverMoveTogetherAndBack) {
     EXPECT_EQ(props.selectedLibrary, 1);
     EXPECT_EQ(props.selectedActive, -1);
     EXPECT_THAT(m.activeDrivers, ElementsAre("b.exe", "d.exe"));
+}
+
+TEST(MailerListDrop, MovesOnlyFromOneListOntoTheOther) {
+    constexpr DropPlace kPlaces[] = {DropPlace::Library, DropPlace::Active,
+                                     DropPlace::NoMailersNotice, DropPlace::Elsewhere};
+    const bool fromLibrary[] = {false, true, true, false};
+    const bool fromActive[] = {true, false, false, false};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(DropMoves(MailerList::Library, kPlaces[i]), fromLibrary[i]) << i;
+        EXPECT_EQ(DropMoves(MailerList::Active, kPlaces[i]), fromActive[i]) << i;
+    }
 }
 
 TEST_F(MailerListsTest, WithoutASelectionNothingMoves) {
@@ -118,7 +121,8 @@ TEST_F(MailerListsTest, ExclusiveDriversAskBeforeTheActiveListIsCleared) {
     };
     for (const ExclusiveCase& c : cases) {
         SCOPED_TRACE(c.what);
-        Reset();
+        m = MailerLibrary{};
+        props = PropsModel{};
         user.shown.clear();
         m.exclusiveDrivers = {"NOTES.MFS", "missing.exe", "Solo.Exe"};
         m.active = c.active;

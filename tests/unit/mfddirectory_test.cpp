@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeOs.h"
-#include "support/ioerror.h"
+#include "platform/FileError.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -61,16 +61,11 @@ TEST(LibraryLineTest, FieldsAreSplitAtBangsWithoutTrimming) {
 
 class MFDDirectoryTest : public FakeOs {
 protected:
-    MFDDirectoryTest() : saved_(Mailers()) {
-        Mailers() = MailerLibrary{};
+    MFDDirectoryTest() {
         profiles.Put(FakeProfiles::kWinIni, "Mail Form Drivers", "Path", kDrivers);
     }
-    ~MFDDirectoryTest() override { Mailers() = saved_; }
 
     void PutDriver(const std::string& name) { files.Put(std::string(kDrivers) + "\\" + name, ""); }
-
-private:
-    MailerLibrary saved_;
 };
 
 TEST_F(MFDDirectoryTest, OnlyInstalledLinesNotWithdrawnAreOfferedAndExclusivesKeepFileOrder) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/CoreState.h"
 #include "fakes/FakeOs.h"
 #include "support/error.h"
 #include "support/verslab.h"
@@ -17,12 +18,14 @@ const char kShortPath[] = "C:\\PROGRA~1\\PGP\\PGPTRAY.EXE";
 class InvokePGPTest : public FakeOs {
 protected:
     InvokePGPTest() {
-        PGPBusyHwnd = 0;
-        PGPMainProgramPath = kLongPath;
+        Core().PGPBusyHwnd = 0;
+        Core().PGPMainProgramPath = kLongPath;
         system.shortPaths[kLongPath] = kShortPath;
-        windows.onCommand[kTray] = [this](unsigned) { busyDuringSend.push_back(PGPBusyHwnd); };
+        windows.onCommand[kTray] = [this](unsigned) {
+            busyDuringSend.push_back(Core().PGPBusyHwnd);
+        };
     }
-    ~InvokePGPTest() override { PGPMainProgramPath.clear(); }
+    ~InvokePGPTest() override { Core().PGPMainProgramPath.clear(); }
 
     void TrayRunning() { windows.byClass[kPGPtrayClass] = kTray; }
 
@@ -53,7 +56,7 @@ TEST_F(InvokePGPTest, ARunningTrayGetsTheCommandAtOnceWhileMarkedBusy) {
     EXPECT_EQ(windows.calls,
               (std::vector<std::string>{"SetForeground 40", "SendCommand 40 40018"}));
     EXPECT_EQ(busyDuringSend, std::vector<WindowId>{kTray});
-    EXPECT_EQ(PGPBusyHwnd, 0u);
+    EXPECT_EQ(Core().PGPBusyHwnd, 0u);
 }
 
 TEST_F(InvokePGPTest, AnAbsentTrayIsStartedFromTheShortPathAndWaitedFor) {
@@ -71,14 +74,14 @@ TEST_F(InvokePGPTest, AnAbsentTrayIsStartedFromTheShortPathAndWaitedFor) {
 }
 
 TEST_F(InvokePGPTest, APathWithoutShortFormIsStartedAsItIs) {
-    PGPMainProgramPath = "C:\\Missing Dir\\PGPtray.exe";
+    Core().PGPMainProgramPath = "C:\\Missing Dir\\PGPtray.exe";
     processes.winExecResult = 3;
     EXPECT_FALSE(InvokePGP("-AutoSign"));
     EXPECT_EQ(processes.winExecs, std::vector<std::string>{"C:\\Missing Dir\\PGPtray.exe"});
 }
 
 TEST_F(InvokePGPTest, AFailedStartIsFatalAndNotReportedTwice) {
-    Checkpoint = 5510;
+    Checkpoint() = 5510;
     processes.winExecResult = 2;
     EXPECT_FALSE(InvokePGP("-AutoEncrypt"));
     ASSERT_EQ(user.shown.size(), 1u);
@@ -145,26 +148,26 @@ TEST_F(InvokePGPTest, TheIdentityIsReadThroughTheLabel) {
     TVersionLabel label;
 
     ReadPGPIdentity(label);
-    EXPECT_EQ(PGPFileVersion, " 5.0.2");
-    EXPECT_EQ(PGPProductName, " PGP for Personal Privacy");
+    EXPECT_EQ(Core().PGPFileVersion, " 5.0.2");
+    EXPECT_EQ(Core().PGPProductName, " PGP for Personal Privacy");
     EXPECT_EQ(label.VersionResourceKey(), "FileVersion");
     EXPECT_EQ(label.InfoPrefix(), "FileVersion");
     EXPECT_EQ(label.Caption(), "FileVersion 5.0.0.0");
 
-    PGPMainProgramPath = "C:\\nowhere\\PGPtray.exe";
+    Core().PGPMainProgramPath = "C:\\nowhere\\PGPtray.exe";
     ReadPGPIdentity(label);
-    EXPECT_EQ(PGPFileVersion, " < No Data Available >");
-    EXPECT_EQ(PGPProductName, " < No Data Available >");
+    EXPECT_EQ(Core().PGPFileVersion, " < No Data Available >");
+    EXPECT_EQ(Core().PGPProductName, " < No Data Available >");
 }
 
 TEST_F(InvokePGPTest, AnEmptyPathReadsTheOwnProgramsIdentity) {
     versionInfo.Put("", "\\StringFileInfo\\040904b0\\FileVersion", "5.0.0.0");
     versionInfo.Put("", "\\StringFileInfo\\040904b0\\ProductName", "Tervane 5");
-    PGPMainProgramPath.clear();
+    Core().PGPMainProgramPath.clear();
     TVersionLabel label;
     ReadPGPIdentity(label);
-    EXPECT_EQ(PGPFileVersion, " 5.0.0.0");
-    EXPECT_EQ(PGPProductName, " Tervane 5");
+    EXPECT_EQ(Core().PGPFileVersion, " 5.0.0.0");
+    EXPECT_EQ(Core().PGPProductName, " Tervane 5");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "core/CoreState.h"
 #include "core/MFDData.h"
 #include "core/PGPInvoke.h"
 #include "fakes/FakeOs.h"
@@ -49,8 +50,7 @@ std::vector<int> Then(std::vector<int> positions, std::initializer_list<int> mor
 class MainPGPRun : public FakeOs {
 protected:
     MainPGPRun() {
-        PGPBusyHwnd = 0;
-        PGPMainProgramPath = "C:\\PGP\\PGPtray.exe";
+        Core().PGPMainProgramPath = "C:\\PGP\\PGPtray.exe";
         windows.byClass[kPGPtrayClass] = kTray;
         windows.onCommand[kTray] = [this](unsigned id) {
             commands.push_back(id);
@@ -69,7 +69,6 @@ protected:
         };
         properties.mailingList = {"other@x", "List@Lists.example"};
     }
-    ~MainPGPRun() override { PGPBusyHwnd = 0; }
 
     // The driver's read will describe a window of that type holding that body.
     void MailerShows(std::int32_t wtype, const std::string& body, const std::string& cc = "") {
@@ -96,7 +95,7 @@ protected:
 
     // What every run that got past the busy check ends with.
     void ExpectCleanEnd() {
-        EXPECT_EQ(Checkpoint, 5599);
+        EXPECT_EQ(Checkpoint(), 5599);
         EXPECT_EQ(ui.openWindows, 0);
         EXPECT_EQ(mailers.choosers.openChoosers, 0);
         ASSERT_FALSE(ui.hourglass.empty());
@@ -106,7 +105,7 @@ protected:
         EXPECT_TRUE(Log().ends_with(": MainPGP-End\r\n")) << Log();
         EXPECT_EQ(properties.hides, 1);
         EXPECT_FALSE(files.Exists(Paths().exchangeFile));
-        EXPECT_EQ(PGPBusyHwnd, 0u);
+        EXPECT_EQ(Core().PGPBusyHwnd, 0u);
     }
 
     std::string reply;
@@ -436,7 +435,7 @@ TEST_F(MainPGPRun, EncryptingAPostingInASpecialRunGoesOnOnlyAfterYes) {
         EXPECT_EQ(user.shown[0].helpContext, 9000);
         EXPECT_EQ(commands, c.commands);
         EXPECT_EQ(ui.hourglass, c.hourglass);
-        EXPECT_EQ(Checkpoint, 5599);
+        EXPECT_EQ(Checkpoint(), 5599);
     }
     EXPECT_EQ(properties.receiverTexts, (std::vector<std::string>{"", kMessage}));
 }
@@ -488,7 +487,7 @@ TEST_F(MainPGPRun, OutgoingOutputThatIsUnchangedOrNotPGPIsNotWrittenBack) {
         EXPECT_EQ(properties.receiverTexts, std::vector<std::string>{""});
         EXPECT_EQ(ui.positions.back(), 70);
         EXPECT_TRUE(user.shown.empty());
-        EXPECT_EQ(Checkpoint, 5599);
+        EXPECT_EQ(Checkpoint(), 5599);
     }
 }
 
@@ -530,12 +529,12 @@ TEST_F(MainPGPRun, AKeyInsideTheDecryptedOutputIsImportedUnlessTheUserSaidNo) {
         EXPECT_EQ(ui.positions, c.positions);
         EXPECT_EQ(LogCount(": (Nested) Invoked PGP with -AddKey\r\n"), c.commands.size() - 1);
         EXPECT_TRUE(properties.receiverTexts.empty());
-        EXPECT_EQ(Checkpoint, 5599);
+        EXPECT_EQ(Checkpoint(), 5599);
     }
 }
 
 TEST_F(MainPGPRun, ABusyPGPIsReportedAndCancelLeavesAtOnce) {
-    PGPBusyHwnd = 77;
+    Core().PGPBusyHwnd = 77;
     user.answers = {mrCancel};
     MainPGP(true);
     ASSERT_EQ(user.shown.size(), 1u);
@@ -548,13 +547,13 @@ TEST_F(MainPGPRun, ABusyPGPIsReportedAndCancelLeavesAtOnce) {
     EXPECT_EQ(user.shown[0].helpContext, 0);
     EXPECT_EQ(windows.calls, std::vector<std::string>{"BringToTop 77"});
     EXPECT_EQ(ui.processed, 1);
-    EXPECT_EQ(Checkpoint, 5501);
+    EXPECT_EQ(Checkpoint(), 5501);
     EXPECT_EQ(properties.hides, 1);
     EXPECT_TRUE(ui.windowsShownAt.empty());
     EXPECT_TRUE(ui.hourglass.empty());
     EXPECT_TRUE(mailers.requests.empty());
     EXPECT_EQ(LogCount("MainPGP-End"), 0u);
-    EXPECT_EQ(PGPBusyHwnd, 77u);
+    EXPECT_EQ(Core().PGPBusyHwnd, 77u);
 }
 
 // PGP's preferences, opened from the properties window, hold the tray busy outside any run.
@@ -571,17 +570,17 @@ TEST_F(MainPGPRun, ARunStartedWhilePGPHoldsACommandWarns) {
     EXPECT_EQ(windows.calls, (std::vector<std::string>{"SetForeground 40", "SendCommand 40 40012",
                                                        "BringToTop 40"}));
     EXPECT_EQ(commands, std::vector<unsigned>{40012});
-    EXPECT_EQ(Checkpoint, 5501);
-    EXPECT_EQ(PGPBusyHwnd, 0u);
+    EXPECT_EQ(Checkpoint(), 5501);
+    EXPECT_EQ(Core().PGPBusyHwnd, 0u);
 }
 
 TEST_F(MainPGPRun, IgnoringABusyPGPGoesOnWithTheRun) {
-    PGPBusyHwnd = 77;
+    Core().PGPBusyHwnd = 77;
     user.answers = {mrIgnore};
     MailerShows(1, kPlain);
     WindowId busyWhileReading = 1;
     mailers.onCallDriver = [&](const std::string&) {
-        busyWhileReading = PGPBusyHwnd;
+        busyWhileReading = Core().PGPBusyHwnd;
         files.Put(Paths().exchangeFile, reply);
     };
     MainPGP(true);

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/CoreState.h"
 #include "core/PGPInvoke.h"
 #include "fakes/FakeOs.h"
 #include "mailers/MFDDirectory.h"
@@ -18,18 +19,6 @@ namespace {
 
 class PropsTest : public FakeOs {
 protected:
-    PropsTest() { Reset(); }
-    ~PropsTest() override { Reset(); }
-
-    static void Reset() {
-        Mailers() = MailerLibrary{};
-        Props() = PropsModel{};
-        Shell() = ShellState{};
-        PGPMainProgramPath.clear();
-        PGPProductName.clear();
-        PGPFileVersion.clear();
-    }
-
     PropsModel& props = Props();
 };
 
@@ -95,6 +84,22 @@ TEST_F(PropsTest, SelectPageCountsAllFivePages) {
     EXPECT_EQ(Shell().recentPage, 4);
 }
 
+// F1 has the page's own topic (none for Special); the Help button counts from Routine's, and
+// a stored recent page that is no page (a damaged settings file) counts as Routine.
+TEST_F(PropsTest, PagesHaveTheirHelpTopicsAndTheHelpButtonCountsFromTheFirst) {
+    const struct {
+        int page;
+        int own;
+        int button;
+    } cases[] = {{0, 4000, 4000}, {1, 0, 4001}, {2, 4002, 4002}, {3, 4003, 4003},
+                 {4, 4004, 4004}, {5, 0, 4000}, {-1, 0, 4000},   {2147483647, 0, 4000}};
+    for (const auto& c : cases) {
+        Shell().recentPage = c.page;
+        EXPECT_EQ(PageHelpContext(c.page), c.own) << c.page;
+        EXPECT_EQ(HelpButtonContext(), c.button) << c.page;
+    }
+}
+
 TEST_F(PropsTest, AddressesAreAddedAsTypedInTheOrderOfEntry) {
     props.addressEdit = "   ";
     EXPECT_FALSE(AddAddress());
@@ -129,9 +134,9 @@ TEST_F(PropsTest, TheAboutTextHasItsSevenLinesAfterAnEmptyOne) {
     Shell().distInfo = " (Demo CD)";
     Mailers().directory = "C:\\Mail Drivers";
     system.version = {4, 0, 0x05650565, 2, "Service Pack 6"};
-    PGPMainProgramPath = "C:\\Program Files\\PGP\\PGPtray.exe";
-    PGPProductName = " PGP for Personal Privacy";
-    PGPFileVersion = " 5.5.3 ";
+    Core().PGPMainProgramPath = "C:\\Program Files\\PGP\\PGPtray.exe";
+    Core().PGPProductName = " PGP for Personal Privacy";
+    Core().PGPFileVersion = " 5.5.3 ";
 
     FillAboutText("  1.0.0.7 ");
     EXPECT_EQ(props.aboutText,
@@ -181,7 +186,7 @@ TEST_F(PropsTest, OtherKeysAskNothing) {
 }
 
 TEST_F(PropsTest, RunPGPItemStartsTheProgramFromTheShortPGPDirectory) {
-    PGPMainProgramPath = "C:\\Program Files\\PGP\\PGPtray.exe";
+    Core().PGPMainProgramPath = "C:\\Program Files\\PGP\\PGPtray.exe";
     system.shortPaths["C:\\Program Files\\PGP\\"] = "C:\\PROGRA~1\\PGP\\";
     EXPECT_TRUE(RunPGPItem("PGPKeys.Exe"));
     EXPECT_THAT(processes.winExecs, ElementsAre("C:\\PROGRA~1\\PGP\\\\PGPKeys.Exe"));
@@ -191,7 +196,7 @@ TEST_F(PropsTest, RunPGPItemStartsTheProgramFromTheShortPGPDirectory) {
 
 TEST_F(PropsTest, RunPGPItemWithAnEmptyPathFailsFatally) {
     processes.winExecResult = 2;
-    Checkpoint = 7;
+    Checkpoint() = 7;
     EXPECT_FALSE(RunPGPItem("PGPKeys.Exe"));
     EXPECT_THAT(processes.winExecs, ElementsAre("\\PGPKeys.Exe"));
     ASSERT_EQ(user.shown.size(), 1u);
@@ -202,7 +207,7 @@ TEST_F(PropsTest, RunPGPItemWithAnEmptyPathFailsFatally) {
 }
 
 TEST_F(PropsTest, RunPGPItemReportsThePGPMainProgramPathWhenAStartFails) {
-    PGPMainProgramPath = "C:\\Gone\\PGPtray.exe";
+    Core().PGPMainProgramPath = "C:\\Gone\\PGPtray.exe";
     processes.winExecResult = 31;
     EXPECT_FALSE(RunPGPItem("PGPTray.Exe"));
     EXPECT_THAT(processes.winExecs, ElementsAre("C:\\Gone\\\\PGPTray.Exe"));
@@ -212,7 +217,7 @@ TEST_F(PropsTest, RunPGPItemReportsThePGPMainProgramPathWhenAStartFails) {
 }
 
 TEST_F(PropsTest, PGPTrayIsStartedOnlyWhenItIsNotRunning) {
-    PGPMainProgramPath = "C:\\PGP\\PGPtray.exe";
+    Core().PGPMainProgramPath = "C:\\PGP\\PGPtray.exe";
     windows.byClass[kPGPtrayClass] = 40;
     RunPGPTray();
     EXPECT_THAT(processes.winExecs, IsEmpty());
@@ -228,7 +233,7 @@ TEST_F(PropsTest, PGPTrayIsStartedOnlyWhenItIsNotRunning) {
 }
 
 TEST_F(PropsTest, TheHelpFileIsTheFirstPGPHelpFileInThePGPDirectory) {
-    PGPMainProgramPath = "C:\\PGP\\PGPtray.exe";
+    Core().PGPMainProgramPath = "C:\\PGP\\PGPtray.exe";
     EXPECT_EQ(FindPGPHelpFile(), "");
     for (const char* other : {"C:\\PGP\\Readme.hlp", "C:\\PGP\\PGP.txt", "C:\\PGP\\Sub\\PGP.hlp",
                               "C:\\Other\\PGP55.hlp"}) {

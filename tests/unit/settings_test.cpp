@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/CoreState.h"
 #include "core/PGPInvoke.h"
 #include "fakes/FakeOs.h"
 #include "mailers/MFDDirectory.h"
@@ -56,23 +57,9 @@ const std::string kOwnVersionQuery = "\\StringFileInfo\\080904E4\\FileVersion";
 
 class SettingsTest : public FakeOs {
 protected:
-    SettingsTest()
-        : savedProps_(Props()),
-          savedShell_(Shell()),
-          savedMailers_(Mailers()),
-          savedPGPPath_(PGPMainProgramPath) {
+    SettingsTest() {
         versionInfo.Put("", kOwnVersionQuery, "5.0.1");
-        VersionLabel1() = TVersionLabel();
-        Props() = PropsModel{};
-        Shell() = ShellState{};
-        Mailers() = MailerLibrary{};
-        PGPMainProgramPath = "unchanged";
-    }
-    ~SettingsTest() override {
-        Props() = savedProps_;
-        Shell() = savedShell_;
-        Mailers() = savedMailers_;
-        PGPMainProgramPath = savedPGPPath_;
+        Core().PGPMainProgramPath = "unchanged";
     }
 
     void Put(const std::string& key, const std::string& value) {
@@ -93,12 +80,6 @@ protected:
         Shell().recentPage = kPageAbout;
         Shell().tips = TipState{9, false};
     }
-
-private:
-    PropsModel savedProps_;
-    ShellState savedShell_;
-    MailerLibrary savedMailers_;
-    std::string savedPGPPath_;
 };
 
 TEST_F(SettingsTest, WithoutAnySettingsFileLoadGivesTheDefaultsAndCreatesTheFile) {
@@ -112,7 +93,7 @@ TEST_F(SettingsTest, WithoutAnySettingsFileLoadGivesTheDefaultsAndCreatesTheFile
     EXPECT_EQ(Shell().recentPage, kPageMailerChoice);
     EXPECT_EQ(Shell().tips.index, 0);
     EXPECT_TRUE(Shell().tips.enabled);
-    EXPECT_EQ(PGPMainProgramPath, "");
+    EXPECT_EQ(Core().PGPMainProgramPath, "");
     EXPECT_EQ(Stored("LocalRoot"), kDir);
     EXPECT_EQ(Stored("Version"), "File Version: 5.0.1");
     EXPECT_THAT(Log(), HasSubstr(": Loaded Mailing List File\r\n"));
@@ -170,7 +151,7 @@ TEST_F(SettingsTest, TextValuesAreCutTo1023Characters) {
     profiles.Put(DataFile("DistInfo.Dat"), "General", "DistInfo", longPath);
     LoadSettings();
     LoadDistInfo();
-    EXPECT_EQ(PGPMainProgramPath, longPath.substr(0, 1023));
+    EXPECT_EQ(Core().PGPMainProgramPath, longPath.substr(0, 1023));
     EXPECT_EQ(Shell().distInfo, longPath.substr(0, 1023));
 }
 
@@ -178,8 +159,8 @@ TEST_F(SettingsTest, PGPIdentityIsReadFromTheStoredMainProgram) {
     profiles.Put(kSettingsFile, "PGP", "Mainexe", "C:\\PGP\\PGPtray.exe");
     versionInfo.Put("C:\\PGP\\PGPtray.exe", "\\StringFileInfo\\040904b0\\FileVersion", "5.5.3");
     LoadSettings();
-    EXPECT_EQ(PGPMainProgramPath, "C:\\PGP\\PGPtray.exe");
-    EXPECT_EQ(PGPFileVersion, " 5.5.3");
+    EXPECT_EQ(Core().PGPMainProgramPath, "C:\\PGP\\PGPtray.exe");
+    EXPECT_EQ(Core().PGPFileVersion, " 5.5.3");
 }
 
 TEST_F(SettingsTest, DistributionNoteIsReadFromTheProgramDirectoryOrLeftEmpty) {
@@ -247,7 +228,7 @@ TEST_F(SettingsTest, LoadReadsAndWritesInItsOrderBetweenItsCheckpoints) {
                             "1012 write Tervane5.INI [General] Version=File "
                             "Version: 5.0.1",
                             "1012 read Tervane5.INI [PGP] Mainexe"));
-    EXPECT_EQ(Checkpoint, 1013);
+    EXPECT_EQ(Checkpoint(), 1013);
 }
 
 TEST_F(SettingsTest, SaveWritesInItsOrderBetweenItsCheckpoints) {
@@ -261,7 +242,7 @@ TEST_F(SettingsTest, SaveWritesInItsOrderBetweenItsCheckpoints) {
                             "1105 write Tervane5.INI [General] chkIgnoreWrappedKeys=1",
                             "1105 write Tervane5.INI [General] chkForceKeyRead=0",
                             "1105 write Tervane5.INI [General] RecentPage=2"));
-    EXPECT_EQ(Checkpoint, 1199);
+    EXPECT_EQ(Checkpoint(), 1199);
     EXPECT_THAT(files.calls, ElementsAre("WriteAll " + DataFile("MailingList.dat") + " 0",
                                          "WriteAll " + DataFile("ActiveMailers.dat") + " 0"));
 }
@@ -282,7 +263,7 @@ TEST_F(SettingsTest, AnUnwritableSettingsFileStopsEachOperationAtItsFirstWrite) 
     profiles.MakeUnwritable(kSettingsFile);
     Put("TipEnabled", "0");
     for (const WriteFailureCase& c : cases) {
-        Checkpoint = 0;
+        Checkpoint() = 0;
         Mailers().active = {"=Foo" + kGap + "foo.mfs"};
         Props().chkTipEnabled = true;
         try {
@@ -291,8 +272,8 @@ TEST_F(SettingsTest, AnUnwritableSettingsFileStopsEachOperationAtItsFirstWrite) 
         } catch (const SettingsWriteError& e) {
             EXPECT_STREQ(e.what(), "Unable to write to Tervane5.INI") << c.operation;
         }
-        EXPECT_EQ(Checkpoint, c.checkpoint) << c.operation;
-        EXPECT_EQ(PGPMainProgramPath, "unchanged") << c.operation;
+        EXPECT_EQ(Checkpoint(), c.checkpoint) << c.operation;
+        EXPECT_EQ(Core().PGPMainProgramPath, "unchanged") << c.operation;
         EXPECT_EQ(Mailers().active[0], "=Foo" + kGap + "foo.mfs") << c.operation;
         EXPECT_TRUE(Props().chkTipEnabled) << c.operation;
     }

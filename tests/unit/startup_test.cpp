@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/CoreState.h"
 #include "core/PGPInvoke.h"
 #include "fakes/FakeOs.h"
 #include "mailers/MFDDirectory.h"
@@ -42,9 +43,6 @@ constexpr const char* kDrivers = "C:\\Drivers";
 class StartupTest : public FakeOs {
 protected:
     StartupTest() {
-        Mailers() = MailerLibrary{};
-        Shell() = ShellState{};
-        Props() = PropsModel{};
         profiles.Put(FakeProfiles::kWinIni, "Mail Form Drivers", "Path", kDrivers);
         files.Put(std::string(kDrivers) + "\\SELECTG.DAT", "Demo!!demo.exe\r\n");
         files.Put(std::string(kDrivers) + "\\demo.exe", "");
@@ -78,17 +76,17 @@ TEST_F(StartupTest, CreationRunsItsStepsInOrderAndEndsHiddenWithTheIcons) {
     Shell().trayRunning = true;
     Shell().tickCount = 99;
     Mailers().chosenRow = 4;
-    PGPBusyHwnd = 7;
+    Core().PGPBusyHwnd = 7;
     FormCreate(window);
     EXPECT_THAT(window.calls, ElementsAre("HideFromTaskbar", "Hide", "PGPTools hidden", "Refresh",
                                           "Hide", "ActivateTrayIcons"));
     EXPECT_FALSE(Shell().trayRunning);
     EXPECT_EQ(Shell().tickCount, 0);
     EXPECT_EQ(Mailers().chosenRow, 0);
-    EXPECT_EQ(PGPBusyHwnd, 0u);
+    EXPECT_EQ(Core().PGPBusyHwnd, 0u);
     EXPECT_EQ(Paths().exchangeFile, "C:\\PROGRA~1\\TERVAN~1\\tmpmfd.tmp");
     EXPECT_EQ(Mailers().library.size(), 1u);
-    EXPECT_EQ(Checkpoint, 4409);
+    EXPECT_EQ(Checkpoint(), 4409);
     EXPECT_THAT(user.shown, IsEmpty());
     const std::string log = Log();
     const std::size_t command = log.find("Cmd: <C:\\Program Files\\Tervane 5\\Tervane5.EXE/s>");
@@ -123,11 +121,11 @@ TEST_F(StartupTest, AMissingLibraryIsReportedAndStartUpStillEndsWithTheIcons) {
     EXPECT_THAT(window.calls, ElementsAre("HideFromTaskbar", "Hide", "PGPTools hidden", "Refresh",
                                           "Hide", "ActivateTrayIcons"));
     EXPECT_THAT(Mailers().activeDrivers, IsEmpty());
-    EXPECT_EQ(Checkpoint, 4409);
+    EXPECT_EQ(Checkpoint(), 4409);
 }
 
 TEST_F(StartupTest, PGPToolsIsShownWhenPGPsDirectoryHoldsIt) {
-    PGPMainProgramPath.clear();
+    Core().PGPMainProgramPath.clear();
     profiles.Put("Tervane5.INI", "PGP", "Mainexe", "C:\\PGP\\PGPtray.exe");
     files.Put("C:\\PGP\\PGPTools.Exe", "");
     FormCreate(window);

@@ -39,15 +39,6 @@ TEST(ParseTipLine, SplitsAtTheFirstCommaAndReadsADecimalContext) {
 
 class TipsTest : public FakeOs {
 protected:
-    TipsTest() : savedShell_(Shell()), savedProps_(Props()) {
-        Shell() = ShellState{};
-        Props() = PropsModel{};
-    }
-    ~TipsTest() override {
-        Shell() = savedShell_;
-        Props() = savedProps_;
-    }
-
     void PutThreeTips() {
         files.Put(std::string(kDir) + "tips.dat",
                   "0,Line zero\r\n4003,Line one, with a comma\r\nHelp,Line two\r\n");
@@ -74,10 +65,6 @@ protected:
         }
         return texts;
     }
-
-private:
-    ShellState savedShell_;
-    PropsModel savedProps_;
 };
 
 // Opening steps to the next tip first: the stored index is the tip last seen. Opening with

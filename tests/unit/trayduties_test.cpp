@@ -27,11 +27,7 @@ std::size_t Count(const std::string& text, const std::string& what) {
     return n;
 }
 
-class TrayDutiesTest : public FakeOs {
-protected:
-    TrayDutiesTest() { Shell() = ShellState{}; }
-    ~TrayDutiesTest() override { Shell() = ShellState{}; }
-};
+class TrayDutiesTest : public FakeOs {};
 
 // A run that the mailer side ends at once: the driver's read leaves no exchange file, and the
 // user confirms the notice that nothing was read.
@@ -135,19 +131,17 @@ INSTANTIATE_TEST_SUITE_P(Tips, DailyDutyTest,
 class ReceiverTest : public TrayDutiesTest {
 protected:
     ReceiverTest() {
-        Mailers() = MailerLibrary{};
         Mailers().directory = "C:\\Mail Drivers";
         Mailers().currentDriver = "DEMOMAIL.EXE";
         system.shortPaths["C:\\Mail Drivers"] = "C:\\MAILDR~1";
         clipboard.text = kResult;
-        ui.onProcessMessages = [this] { checkpoints.push_back(Checkpoint); };
+        ui.onProcessMessages = [this] { checkpoints.push_back(Checkpoint()); };
         processes.onRun = [this](const std::string&) {
-            checkpoints.push_back(Checkpoint);
+            checkpoints.push_back(Checkpoint());
             clipboardAtDriver = clipboard.text;
             exchangeAtDriver = files.Content(Paths().exchangeFile);
         };
     }
-    ~ReceiverTest() override { Mailers() = MailerLibrary{}; }
 
     static constexpr const char* kResult =
         "-----BEGIN PGP MESSAGE-----\r\n\r\nhQEMA\r\n-----END PGP MESSAGE-----\r\n";
@@ -158,13 +152,24 @@ protected:
 };
 
 TEST_F(ReceiverTest, AnEmptyTextStopsAtOnce) {
-    Checkpoint = 5599;
+    Checkpoint() = 5599;
     ClipboardReceiverChanged("");
-    EXPECT_EQ(Checkpoint, 5700);
+    EXPECT_EQ(Checkpoint(), 5700);
     EXPECT_THAT(files.calls, IsEmpty());
     EXPECT_THAT(processes.runs, IsEmpty());
     EXPECT_EQ(clipboard.text, kResult);
     EXPECT_THAT(ui.hourglass, IsEmpty());
+}
+
+// The receiver sees a change only in a text unlike the one it holds; the run empties it
+// with "" before it sets PGP's result, so the same result twice in two runs is two changes.
+TEST_F(ReceiverTest, OnlyADifferentTextIsAChange) {
+    SetClipboardReceiverText(kResult);
+    SetClipboardReceiverText(kResult);
+    EXPECT_EQ(processes.runs.size(), 1u);
+    SetClipboardReceiverText("");
+    SetClipboardReceiverText(kResult);
+    EXPECT_EQ(processes.runs.size(), 2u);
 }
 
 TEST_F(ReceiverTest, TheResultGoesToTheDriverAsTheBodyAloneAndLeavesTheClipboardEmpty) {
@@ -188,7 +193,7 @@ TEST_F(ReceiverTest, PassesItsCheckpointsInOrderAndRestoresTheCursor) {
     ClipboardReceiverChanged(kResult);
     // Messages after the write, before and after the driver's run, and once more at the end.
     EXPECT_THAT(checkpoints, ElementsAre(5703, 5704, 5704, 5704, 5705));
-    EXPECT_EQ(Checkpoint, 5707);
+    EXPECT_EQ(Checkpoint(), 5707);
     EXPECT_THAT(ui.hourglass, ElementsAre(false));
 }
 
@@ -201,7 +206,7 @@ TEST_F(ReceiverTest, AFailedWriteIsReportedAndTheDriverIsCalledAllTheSame) {
     EXPECT_THAT(user.shown[0].text, HasSubstr("WriteFileString:" + Paths().exchangeFile));
     EXPECT_EQ(processes.runs.size(), 1u);
     EXPECT_EQ(clipboard.text, "");
-    EXPECT_EQ(Checkpoint, 5707);
+    EXPECT_EQ(Checkpoint(), 5707);
 }
 
 }  // namespace

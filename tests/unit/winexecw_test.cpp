@@ -1,4 +1,4 @@
-#include "core/WinExecW.h"
+#include "support/WinExecW.h"
 
 #include <gtest/gtest.h>
 

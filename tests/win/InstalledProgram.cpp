@@ -3,9 +3,8 @@
 #include <functional>
 #include <stdexcept>
 
-#include <shellapi.h>
-
 #include "win/BuildTree.h"
+#include "win/NotificationArea.h"
 #include "win/PGPTrayStandin.h"
 
 namespace {
@@ -16,15 +15,6 @@ void Copy(const std::string& from, const std::string& name) {
     if (!CopyFileA(from.c_str(), TestDir::File(name).c_str(), FALSE)) {
         throw std::runtime_error("cannot copy " + from);
     }
-}
-
-// The icon is in the notification area: only then does a change of it succeed.
-bool InTheArea(HWND window) {
-    NOTIFYICONDATAA record{};
-    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    record.hWnd = window;
-    record.uID = 0;
-    return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }
 
 }  // namespace
@@ -69,7 +59,8 @@ std::vector<HWND> InstalledProgram::WaitForTrayIcons(const StandinProgram& progr
     WaitUntil(
         [&] {
             icons = program.TopLevelWindows(false, "TTaskIcon");
-            return icons.size() == 2 && InTheArea(icons[0]) && InTheArea(icons[1]);
+            return icons.size() == 2 && InTheNotificationArea(icons[0]) &&
+                   InTheNotificationArea(icons[1]);
         },
         timeoutMs);
     return icons.size() == 2 ? icons : std::vector<HWND>{};

@@ -42,7 +42,7 @@ void Install(const std::string& standin, const std::string& name) {
 // program driver and the script); the main window is a hidden window of the test.
 class MailerDetectionTest : public OnWin32 {
 protected:
-    MailerDetectionTest() : savedMailers_(Mailers()), main_(nullptr, 50, 50) {
+    MailerDetectionTest() : main_(nullptr, 50, 50) {
         Install("ORV.EXE", "ORV.EXE");
         Install("drivers\\DemoMfd.EXE", kProgramDriver);
         Install("drivers\\DemoMail.mfs", kScript);
@@ -50,11 +50,7 @@ protected:
         PutFile(TestDir::File("message.txt"), kMessage);
         Paths().shortDir = ShortPath(TestDir::kPath);
         Paths().exchangeFile = Paths().shortDir + kExchangeFileName;
-        Win32UserInterface::SetMainWindow(main_.Get());
-    }
-    ~MailerDetectionTest() override {
-        Win32UserInterface::SetMainWindow(nullptr);
-        Mailers() = savedMailers_;
+        win32.ui.SetMainWindow(main_.Get());
     }
 
     // Loads the library with only the mailer served by that driver in the Active list.
@@ -91,7 +87,6 @@ protected:
 
 private:
     DriversInWinIni drivers_;
-    MailerLibrary savedMailers_;
     TestWindow main_;
 };
 

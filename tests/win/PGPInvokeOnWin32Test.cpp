@@ -5,9 +5,11 @@
 
 #include <regex>
 
+#include "core/CoreState.h"
 #include "core/PGPBlocks.h"
 #include "core/PGPInvoke.h"
 #include "platform/Platform.h"
+#include "support/error.h"
 #include "win/MessageBoxAnswerer.h"
 #include "win/OnWin32.h"
 #include "win/PGPTrayStandin.h"
@@ -21,22 +23,18 @@ const char* const kPlainText = "Dear Bob,\r\nthe plans are ready.\r\n";
 
 class PGPInvokeOnWin32 : public OnWin32 {
 protected:
-    PGPInvokeOnWin32() : savedPath_(PGPMainProgramPath) {
+    PGPInvokeOnWin32() {
         // An application of the test's own: a fatal report's request to end stays with it.
         Os().application = &application;
-        Checkpoint = 5544;
+        Checkpoint() = 5544;
     }
     ~PGPInvokeOnWin32() override {
-        PGPMainProgramPath = savedPath_;
         MSG quit;
         PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     }
 
     Win32Application application;
     Win32Clipboard clipboard;
-
-private:
-    std::string savedPath_;
 };
 
 HWND FindTray() {
@@ -62,23 +60,23 @@ public:
 
 TEST_F(PGPInvokeOnWin32, ARunningTrayProgramGetsTheCommandAndNothingIsStarted) {
     PGPTrayStandin tray;
-    PGPMainProgramPath = "C:\\NoSuchDir\\PGPtray.exe";  // a start would fail
+    Core().PGPMainProgramPath = "C:\\NoSuchDir\\PGPtray.exe";  // a start would fail
     clipboard.SetText(kPlainText);
 
     EXPECT_TRUE(InvokePGP("-AutoEncrypt"));
 
     EXPECT_TRUE(ClassifyPGP(clipboard.Text()).HasMessage) << clipboard.Text();
     EXPECT_EQ(tray.CommandLines(), (std::vector<std::string>{"40017 -AutoEncrypt"}));
-    EXPECT_EQ(PGPBusyHwnd, WindowId{0});
+    EXPECT_EQ(Core().PGPBusyHwnd, WindowId{0});
     EXPECT_FALSE(application.Terminating());
 }
 
 // The program lies in a directory with blanks in its name, as "C:\Program Files\..." does.
 TEST_F(PGPInvokeOnWin32, AnAbsentTrayProgramIsStartedFromItsPathAndThenGetsTheCommand) {
     ASSERT_EQ(FindTray(), nullptr) << "a tray program is still running";
-    PGPMainProgramPath = TestDir::File("PGPTray.Exe");
-    ASSERT_TRUE(
-        CopyFileA(StandinPath("PGP\\PGPTray.Exe").c_str(), PGPMainProgramPath.c_str(), FALSE));
+    Core().PGPMainProgramPath = TestDir::File("PGPTray.Exe");
+    ASSERT_TRUE(CopyFileA(StandinPath("PGP\\PGPTray.Exe").c_str(),
+                          Core().PGPMainProgramPath.c_str(), FALSE));
     clipboard.SetText(kPlainText);
     const StartedTray started;
 
@@ -99,7 +97,7 @@ class PGPInvokeStartFails : public PGPInvokeOnWin32,
 
 TEST_P(PGPInvokeStartFails, IsReportedAsFatalWithTheStartResultAndThePath) {
     ASSERT_EQ(FindTray(), nullptr) << "a tray program is still running";
-    PGPMainProgramPath = GetParam().path;
+    Core().PGPMainProgramPath = GetParam().path;
     MessageBoxAnswerer answerer;
 
     EXPECT_FALSE(InvokePGP("-AutoEncrypt"));

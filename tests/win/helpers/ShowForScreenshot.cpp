@@ -2,7 +2,7 @@
 // message dialog as a run shows it when PGP is still busy, the chooser of two running
 // mailers, the script information window of the demo mailer's script, the properties
 // window on its Mailer Choice or Routine page, or the tip of the day. Writes the window's screen
-// rectangle ("left top right bottom") to a file once it is on the screen, and closes the window
+// rectangle ("left top right bottom") to a file once it has painted, and closes the window
 // when a second file appears.
 //
 //   ShowForScreenshot running|dialog|chooser|scriptinfo|props-mailers|props-routine|tips
@@ -14,6 +14,8 @@
 #include <string>
 #include <thread>
 
+#include "app/ProgramState.h"
+#include "demo/Screenshot.h"
 #include "mailers/MFDDirectory.h"
 #include "platform/MailerWindows.h"
 #include "platform/Platform.h"
@@ -40,21 +42,28 @@ void WriteRect(HWND window, const std::string& path) {
     std::ofstream(path) << r.left << ' ' << r.top << ' ' << r.right << ' ' << r.bottom << '\n';
 }
 
+// Handles what waits in this thread's queue.
+void HandlePending() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
 // Keeps the window painted until the stop file appears.
 void PumpUntil(const std::string& stopFile) {
     while (!Exists(stopFile)) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        HandlePending();
     }
 }
 
 void ShowRunning(const std::string& rectFile, const std::string& stopFile) {
-    TfrmRunning frmRunning(300, 300);
+    const Hourglass hourglass;
+    TfrmRunning frmRunning(300, 300, hourglass);
     frmRunning.SetPosition(40);
+    WaitUntilPainted(HandlePending);
     WriteRect(frmRunning.Handle(), rectFile);
     PumpUntil(stopFile);
 }
@@ -68,7 +77,7 @@ std::thread WatchDialog(const std::string& caption, const std::string& rectFile,
         while (!(dialog = FindWindowA("#32770", caption.c_str())) || !IsWindowVisible(dialog)) {
             Sleep(20);
         }
-        Sleep(300);  // the first paint
+        WaitUntilPainted();
         WriteRect(dialog, rectFile);
         while (!Exists(stopFile)) {
             Sleep(50);
@@ -125,23 +134,20 @@ std::string ScriptInformation() {
 void ShowScriptInfo(const std::string& rectFile, const std::string& stopFile) {
     const std::string caption = "Mail Form Script - C:\\Mail Form Drivers\\DemoMail.mfs";
     std::thread watcher = WatchDialog(caption, rectFile, stopFile);
-    InstallWin32Platform();  // the window places itself through the platform
     Win32MailerWindows().ShowScriptInfo(caption, ScriptInformation());
     watcher.join();
 }
 
 // The two demo mailers, one in each list, and two mailing-list addresses.
-void ShowProps(int page, const std::string& rectFile, const std::string& stopFile) {
-    InstallWin32Platform();  // the window places itself through the platform
+void ShowProps(Win32Platform& platform, int page, const std::string& rectFile,
+               const std::string& stopFile) {
     Mailers().library = {EntryText({"Demo Mail (script)", "", "DemoMail.mfs"})};
     Mailers().active = {EntryText({"Demo Mail (program driver)", "", "DemoMfd.EXE"})};
     Props().mailingList = {"tervane-users@lists.example.org", "announce@example.net"};
     Shell().recentPage = page;
-    TfrmProps frmProps([](HWND, int) {});
+    TfrmProps frmProps(platform, [](HWND, int) {});
     frmProps.ShowPropsWindow();
-    Os().ui->ProcessMessages();
-    Sleep(300);  // the first paint
-    Os().ui->ProcessMessages();
+    WaitUntilPainted(HandlePending);
     WriteRect(frmProps.Handle(), rectFile);
     PumpUntil(stopFile);
 }
@@ -177,6 +183,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string subject = argv[1];
+    // The windows place themselves through the platform.
+    Win32Platform platform;
+    ProgramState state;
+    state.os = platform.Services();
+    const InstalledProgramState installed(state);
     if (subject == "running") {
         ShowRunning(argv[2], argv[3]);
     } else if (subject == "dialog") {
@@ -186,9 +197,9 @@ int main(int argc, char** argv) {
     } else if (subject == "scriptinfo") {
         ShowScriptInfo(argv[2], argv[3]);
     } else if (subject == "props-mailers") {
-        ShowProps(kPageMailerChoice, argv[2], argv[3]);
+        ShowProps(platform, kPageMailerChoice, argv[2], argv[3]);
     } else if (subject == "props-routine") {
-        ShowProps(kPageRoutine, argv[2], argv[3]);
+        ShowProps(platform, kPageRoutine, argv[2], argv[3]);
     } else if (subject == "tips") {
         ShowTips(argv[2], argv[3]);
     } else {

@@ -1,4 +1,4 @@
-#include "support/ioerror.h"
+#include "platform/FileError.h"
 
 std::string IoErrorText(int systemError) {
     switch (systemError) {

@@ -1,6 +1,0 @@
-#include "core/RunContext.h"
-
-RunContext& Collaborators() {
-    static RunContext context;
-    return context;
-}

@@ -1,6 +1,0 @@
-#include "shell/PropsModel.h"
-
-PropsModel& Props() {
-    static PropsModel model;
-    return model;
-}

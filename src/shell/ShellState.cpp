@@ -1,6 +1,0 @@
-#include "shell/ShellState.h"
-
-ShellState& Shell() {
-    static ShellState state;
-    return state;
-}

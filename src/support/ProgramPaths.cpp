@@ -1,6 +1,0 @@
-#include "support/ProgramPaths.h"
-
-ProgramPaths& Paths() {
-    static ProgramPaths paths;
-    return paths;
-}
