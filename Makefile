@@ -20,8 +20,8 @@ fuzz:
 
 # Benchmarks run on an optimised build without sanitizers.
 bench: setup
-	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release >/dev/null
-	cmake --build build/bench --target bench_replace -j2
+	cmake --preset bench >/dev/null
+	cmake --build --preset bench
 	build/bench/bench/bench_replace
 
 clean:

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$1"
 bad=$(grep -rlE '#[[:space:]]*include[[:space:]]*[<"](windows|winuser|winbase|windef|shellapi|commctrl|winver)\.h' \
-        src tools tests/unit tests/fakes bench --include='*.h' --include='*.cpp' 2>/dev/null |
+        src tools tests/unit tests/fakes bench gpgtray/core tests/gpgtray --include='*.h' --include='*.cpp' 2>/dev/null |
       grep -v '^src/win32/' || true)
 if [ -n "$bad" ]; then
     echo "Windows headers included outside src/win32:"

@@ -20,6 +20,7 @@
 #include "support/deblog.h"
 #include "support/error.h"
 #include "support/fileutil.h"
+#include "support/strutil.h"
 #include "support/sysinfo.h"
 #include "support/verslab.h"
 
@@ -66,14 +67,15 @@ bool PGPToolsInstalled() {
     return Os().files->Exists(PathOfFile(Core().PGPMainProgramPath) + "PGPTools.Exe");
 }
 
-// The "&Enable" box is checked as its click would check it, which stores the tip settings.
+// The "&Enable" box is checked as its click would check it, which stores the tip settings;
+// the milestones are passed after that, with tips on or off.
 void CheckTipEnable() {
     if (Shell().tips.enabled) {
         Props().chkTipEnabled = true;
-        Checkpoint() = 4402;
         SaveTipSettings();
-        Checkpoint() = 4403;
     }
+    Checkpoint() = 4402;
+    Checkpoint() = 4403;
 }
 
 void FillAbout() {
@@ -94,6 +96,10 @@ std::string InstanceName(const std::string& programFileName) {
         return {};
     }
     return programFileName.substr(0, programFileName.size() - 4);
+}
+
+std::string InstanceMutexName(const std::string& programFileName) {
+    return LowerAscii(programFileName);
 }
 
 void PrepareProgramPaths(const std::string& programPath) {

@@ -30,6 +30,11 @@ public:
 // the name does not hold ".EXE".
 std::string InstanceName(const std::string& programFileName);
 
+// The name of the mutex by which copies of the program find each other: the program's file
+// name in lower case, since Windows finds the same file under any letter case of its name
+// while mutex names respect it.
+std::string InstanceMutexName(const std::string& programFileName);
+
 // Forms the program-wide paths from the program's own path and removes a stale
 // "Installer.Flg", so that an old request to end does not end this run.
 void PrepareProgramPaths(const std::string& programPath);

@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "support/fileutil.h"
-#include "support/fileutil.h"
 #include "support/strutil.h"
 
 namespace {
@@ -209,6 +208,6 @@ std::string MFDText(const TMFDData& data) {
     return text;
 }
 
-void WriteMFDFile(const TMFDData& data, const std::string& path) {
-    WriteFileString(path, MFDText(data));
+bool WriteMFDFile(const TMFDData& data, const std::string& path) {
+    return WriteFileString(path, MFDText(data));
 }

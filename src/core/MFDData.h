@@ -56,5 +56,5 @@ void ReadMFDFile(const std::string& path, TMFDData& data);
 std::string MFDText(const TMFDData& data);
 
 // Writes the record's text to path, replacing the file. A failed write is reported as a
-// warning and the caller goes on.
-void WriteMFDFile(const TMFDData& data, const std::string& path);
+// warning and the caller goes on; false then.
+bool WriteMFDFile(const TMFDData& data, const std::string& path);

@@ -1,6 +1,6 @@
 #include "core/PGPInvoke.h"
 
-#include <chrono>
+#include <cstdint>
 
 #include "core/CoreState.h"
 #include "core/PGPBlocks.h"
@@ -32,17 +32,11 @@ constexpr PGPCommand kPGPCommands[] = {
 
 // The tray program gets this long to show its window after its start: the limit is a day's
 // fraction of 0.0001157407, a hair under 10 s, so a full 10 s is already past it.
-constexpr std::chrono::milliseconds kTrayStartLimit{10000};
+constexpr std::int64_t kTrayStartLimit = 10000;
+// Between two looks for the window, the program waits this long for messages.
+constexpr int kTrayStartPoll = 50;
 constexpr unsigned kFirstGoodStartResult = 32;
 constexpr const char* kIdentityCharset = "040904b0";
-
-std::chrono::milliseconds SinceEpoch(const LocalTime& t) {
-    using namespace std::chrono;
-    const sys_days date =
-        year{t.year} / month{static_cast<unsigned>(t.month)} / day{static_cast<unsigned>(t.day)};
-    return duration_cast<milliseconds>(date.time_since_epoch()) + hours{t.hour} +
-           minutes{t.minute} + seconds{t.second} + milliseconds{t.millisecond};
-}
 
 // The short form keeps a path with blanks in one piece on the command line, so that
 // "C:\Program Files\..." cannot start a planted "C:\Program.exe". A path without a short
@@ -52,15 +46,21 @@ std::string TrayStartCommand() {
     return shortPath.empty() ? Core().PGPMainProgramPath : shortPath;
 }
 
-// Keeps messages flowing while the tray program starts up.
+// Keeps messages flowing while the tray program starts up. The time is the steady clock's,
+// so that a change of the local time neither stretches nor ends the wait, and the window is
+// looked for once more after the limit: a dialog of ours open through the whole wait
+// (messages are processed) must not turn a tray program that has come into a fatal error.
 WindowId WaitForPGPtray(unsigned startResult) {
-    const std::chrono::milliseconds start = SinceEpoch(Os().clock->Now());
+    const std::int64_t start = Os().clock->SteadyMilliseconds();
     for (;;) {
         if (const WindowId tray = FindPGPtray()) {
             return tray;
         }
-        Os().ui->ProcessMessages();
-        if (SinceEpoch(Os().clock->Now()) - start >= kTrayStartLimit) {
+        Os().ui->WaitForMessages(kTrayStartPoll);
+        if (Os().clock->SteadyMilliseconds() - start >= kTrayStartLimit) {
+            if (const WindowId tray = FindPGPtray()) {
+                return tray;
+            }
             ReportFatalError("MainPGPHwnd timed out " + std::to_string(startResult),
                              Core().PGPMainProgramPath);
             return 0;

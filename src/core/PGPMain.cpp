@@ -154,6 +154,8 @@ void RunIncoming(std::string command, IProgressWindow& progress) {
 void RunOutgoing(const std::string& command, IProgressWindow& progress) {
     IClipboard& clipboard = *Os().clipboard;
     Properties().SetClipboardReceiverText("");
+    // Clearing the receiver passes its own first milestone; PGP's errors belong to this one.
+    Checkpoint() = 5510;
     const std::string before = clipboard.Text();
     if (!InvokePGP(command)) {
         return;

@@ -1,6 +1,5 @@
 #include "mailers/CallDriver.h"
 
-#include "support/WinExecW.h"
 #include "mailers/InternalDriver.h"
 #include "mailers/MFDDirectory.h"
 #include "platform/Platform.h"
@@ -8,9 +7,10 @@
 #include "platform/Profiles.h"
 #include "platform/UserInterface.h"
 #include "support/ProgramPaths.h"
+#include "support/WinExecW.h"
 #include "support/fileutil.h"
-#include "support/sysinfo.h"
 #include "support/strutil.h"
+#include "support/sysinfo.h"
 
 namespace {
 

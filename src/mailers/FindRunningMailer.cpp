@@ -1,5 +1,8 @@
 #include "mailers/FindRunningMailer.h"
 
+#include <string>
+#include <vector>
+
 #include "core/MFDData.h"
 #include "mailers/CallDriver.h"
 #include "mailers/MFDDirectory.h"
@@ -40,17 +43,19 @@ struct RunningMailers {
     std::string lastAdded;  // the driver of the last row added
 };
 
-// Fills the chooser with a row for every Active mailer that runs.
+// Fills the chooser with a row for every Active mailer that runs. Messages are processed
+// during the walk, so it walks a copy of the driver list that the user cannot change.
 RunningMailers ListRunningMailers(IMailerChooser& chooser, IProgressWindow* progress) {
     MailerLibrary& m = Mailers();
     chooser.Clear();
     RunningMailers running;
-    const int n = static_cast<int>(m.activeDrivers.size());
+    const std::vector<std::string> drivers = m.activeDrivers;
+    const int n = static_cast<int>(drivers.size());
     for (int i = 0; i < n; ++i) {
         if (progress != nullptr) {
             progress->SetPosition(DetectionPosition(i, n));
         }
-        m.currentDriver = m.activeDrivers[static_cast<std::size_t>(i)];
+        m.currentDriver = drivers[static_cast<std::size_t>(i)];
         if (!Os().files->Exists(m.directory + "\\" + m.currentDriver)) {
             continue;
         }

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "platform/FileError.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
 #include "platform/Profiles.h"
 #include "support/ProgramPaths.h"
-#include "platform/FileError.h"
 #include "support/fileutil.h"
 #include "support/strutil.h"
 
@@ -95,10 +95,13 @@ bool IsOffered(const MailerEntry& entry, const std::string& directory) {
 void LoadMailerLibrary() {
     MailerLibrary& m = Mailers();
     m.directory = Os().profiles->ReadSystem("Mail Form Drivers", "Path", "");
-    const std::vector<std::string> activeTexts = ActiveTexts();
+    m.libraryLoaded = false;
+    m.activeLinesRead = ActiveTexts();
+    const std::vector<std::string>& activeTexts = m.activeLinesRead;
     m.exclusiveDrivers.clear();
     m.library.clear();
     m.active.clear();
+    m.sameDriverMarks.clear();
     for (const std::string& line : SplitLines(ReadLibraryFile(m.directory + "\\SELECTG.DAT"))) {
         const MailerEntry entry = ParseLibraryLine(line);
         if (IsExclusive(entry)) {
@@ -111,7 +114,17 @@ void LoadMailerLibrary() {
     }
     SortLikeListBox(m.library);
     SortLikeListBox(m.active);
+    m.libraryLoaded = true;
     BuildActiveDriverList();
+}
+
+const std::vector<std::string>& ActiveLinesToSave(const MailerLibrary& mailers) {
+    return mailers.libraryLoaded ? mailers.active : mailers.activeLinesRead;
+}
+
+bool HasSameDriverMark(const MailerLibrary& mailers, int row) {
+    return row >= 0 && row < static_cast<int>(mailers.sameDriverMarks.size()) &&
+           mailers.sameDriverMarks[static_cast<std::size_t>(row)];
 }
 
 void BuildActiveDriverList() {

@@ -47,9 +47,17 @@ struct MailerLibrary {
     std::vector<std::string> exclusiveDrivers;  // in library file order
     std::vector<std::string> library;           // entry texts, sorted as the list box sorts
     std::vector<std::string> active;            // entry texts, sorted as the list box sorts
-    std::vector<std::string> activeDrivers;     // sorted and unique, letter case ignored
-    std::string currentDriver;                  // the driver every driver call runs
-    int chosenRow = 0;                          // the chooser's row last selected
+    // Per Active row: shown with a leading "=" as sharing the selected row's driver file. A
+    // flag beside the text, never in it: the text is saved and matched as the library has it.
+    std::vector<bool> sameDriverMarks;
+    std::vector<std::string> activeDrivers;  // sorted and unique, letter case ignored
+    std::string currentDriver;               // the driver every driver call runs
+    // The lines of "ActiveMailers.dat" as start-up read them, and whether the library file
+    // could be read: until it could, the Active list is empty only for want of the library,
+    // and these lines are what is saved, so that the user's choice is not lost.
+    std::vector<std::string> activeLinesRead;
+    bool libraryLoaded = false;
+    int chosenRow = 0;  // the chooser's row last selected
     // The position of the menu item that a menu search found last, kept from one search to
     // the next: a search that finds nothing leaves it as it was.
     int lastMenuPosition = 0;
@@ -59,8 +67,15 @@ MailerLibrary& Mailers();
 
 // Fills Mailers() at start-up from WIN.INI, "ActiveMailers.dat" and the library file; the
 // current driver is left alone. Throws FileError when the library file is missing or cannot
-// be read.
+// be read, with the Active lines read and the library not loaded.
 void LoadMailerLibrary();
+
+// Whether the Active row carries the same-driver mark; a row beyond the flags carries none.
+bool HasSameDriverMark(const MailerLibrary& mailers, int row);
+
+// What "ActiveMailers.dat" is to hold: the Active entry texts, or, while the library is not
+// loaded, the lines read at start-up.
+const std::vector<std::string>& ActiveLinesToSave(const MailerLibrary& mailers);
 
 // Rebuilds the Active driver list from the Active entry texts.
 void BuildActiveDriverList();

@@ -19,6 +19,11 @@ Lineage LineageOf(IWindows& windows, WindowId w) {
     return l;
 }
 
+// An absent ancestor has the empty caption; the system is not asked about it.
+std::string CaptionOrEmpty(IWindows& windows, WindowId w) {
+    return w == 0 ? std::string() : windows.CaptionOf(w);
+}
+
 // The ancestors' classes are checked first, then the captions and classes from the window
 // outwards; the first failure ends the check.
 bool WindowMatches(IWindows& windows, WindowId w, const WINDOW& p) {
@@ -32,8 +37,8 @@ bool WindowMatches(IWindows& windows, WindowId w, const WINDOW& p) {
     }
     return MatchesStringer(windows.CaptionOf(w), p.Caption) &&
            MatchesStringer(windows.ClassNameOf(w), p.ClassName) &&
-           MatchesStringer(windows.CaptionOf(l.parent), p.Parent.Caption) &&
-           MatchesStringer(windows.CaptionOf(l.grandParent), p.Parent.GrandParent.Caption);
+           MatchesStringer(CaptionOrEmpty(windows, l.parent), p.Parent.Caption) &&
+           MatchesStringer(CaptionOrEmpty(windows, l.grandParent), p.Parent.GrandParent.Caption);
 }
 
 // One search: the first match is kept.
@@ -79,7 +84,7 @@ WindowId FindWindowByPattern(const WINDOW& pattern, WindowId start) {
 std::string FindWindowCaption(const std::string& text, WindowId start) {
     WINDOW pattern;
     pattern.Caption.Contains = text;
-    return Os().windows->CaptionOf(FindWindowByPattern(pattern, start));
+    return CaptionOrEmpty(*Os().windows, FindWindowByPattern(pattern, start));
 }
 
 WindowId OutermostAncestor(WindowId window) {

@@ -1,6 +1,7 @@
 #pragma once
 // The clock, and the user's date and time formats.
 
+#include <cstdint>
 #include <string>
 
 struct LocalTime {
@@ -19,6 +20,10 @@ public:
 
     // The current local date and time.
     virtual LocalTime Now() = 0;
+
+    // Milliseconds on a clock that only goes forward, whatever is done to the local time:
+    // for measuring waits.
+    virtual std::int64_t SteadyMilliseconds() = 0;
 
     // The date of `time` in the user's short date format ("06/12/98").
     virtual std::string ShortDateText(const LocalTime& time) = 0;

@@ -48,6 +48,16 @@ constexpr int mrYesToAll = 10;
 constexpr unsigned kMbOk = 0x0;
 constexpr unsigned kMbYesNo = 0x4;
 
+// What the file-save dialog asks for.
+struct SaveDialogOptions {
+    std::string title;
+    std::string filter;      // "Text files (*.txt)|*.txt|...": names and patterns; the first shown
+    std::string defaultExt;  // given to a name typed without an extension: "*.txt"
+    bool overwritePrompt = false;  // asks before an existing file is replaced
+    bool hideReadOnly = false;     // no "Open as read-only" check box
+    bool pathMustExist = false;    // the chosen directory must exist
+};
+
 class IDialogs {
 public:
     virtual ~IDialogs() = default;
@@ -62,4 +72,7 @@ public:
     // the application's title, with the kind's icon and the platform's button flags.
     // Returns the platform's answer (1 OK, 6 Yes, 7 No, ...).
     virtual int AppMessageBox(const std::string& text, MsgDlgType kind, unsigned buttonFlags) = 0;
+
+    // The file-save dialog, modal: the full path of the file chosen; empty when cancelled.
+    virtual std::string SaveFileName(const SaveDialogOptions& options) = 0;
 };

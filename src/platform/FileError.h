@@ -7,6 +7,7 @@
 // System error numbers that have texts of their own.
 constexpr int kErrorFileNotFound = 2;
 constexpr int kErrorAccessDenied = 5;
+constexpr int kErrorSharingViolation = 32;
 constexpr int kErrorHandleDiskFull = 39;
 constexpr int kErrorDiskFull = 112;
 

@@ -13,14 +13,15 @@ public:
     // True when a file (not a directory) of that path exists.
     virtual bool Exists(const std::string& path) = 0;
 
-    // The whole content, byte for byte. The file is opened for reading and shared with no
-    // other opener. Throws FileError (step Open or Read).
+    // The whole content, byte for byte. The file is opened for reading, shared with other
+    // readers only. Throws FileError (step Open or Read).
     virtual std::string ReadAll(const std::string& path) = 0;
 
     // Creates the file or truncates it, writes data, closes it. Throws FileError.
     virtual void WriteAll(const std::string& path, std::string_view data) = 0;
 
-    // Appends data at the end of the file, creating it when absent. Throws FileError.
+    // Appends data at the end of the file, creating it when absent; others may have it open
+    // for reading and writing meanwhile. Throws FileError.
     virtual void Append(const std::string& path, std::string_view data) = 0;
 
     // Opens an existing file without truncating it, writes data over its first bytes,

@@ -44,6 +44,10 @@ public:
     // Lets pending messages be processed (windows repaint, clicks arrive).
     virtual void ProcessMessages() = 0;
 
+    // Waits until a message arrives or the milliseconds have passed, then processes the
+    // pending messages: a wait that keeps the program answering without using the processor.
+    virtual void WaitForMessages(int milliseconds) = 0;
+
     // The program's main window, where searches through the other programs' windows start;
     // 0 before it exists.
     virtual WindowId MainWindow() = 0;

@@ -30,6 +30,8 @@ struct CodePageText {
     bool exact = true;
 };
 
+// Window 0, and a window that no longer exists, are no window: every question about one has
+// the empty answer ("", 0, false, an empty rectangle), and a command to one does nothing.
 class IWindows {
 public:
     virtual ~IWindows() = default;

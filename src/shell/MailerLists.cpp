@@ -12,12 +12,12 @@
 
 namespace {
 
-constexpr char kSameDriverMark = '=';
-
-// One of the two sorted list boxes: its rows and its selected row (-1 for none).
+// One of the two sorted list boxes: its rows, its selected row (-1 for none) and, for the
+// Active list, the rows' same-driver marks.
 struct SortedList {
     std::vector<std::string>& rows;
     int& selected;
+    std::vector<bool>* marks = nullptr;
 
     int Count() const { return static_cast<int>(rows.size()); }
     bool HasSelection() const { return selected >= 0 && selected < Count(); }
@@ -31,7 +31,17 @@ struct SortedList {
                                      [&](const std::string& row) { return key < LowerAscii(row); });
         const int row = static_cast<int>(at - rows.begin());
         rows.insert(at, text);
+        if (marks && marks->size() >= static_cast<std::size_t>(row)) {
+            marks->insert(marks->begin() + row, false);
+        }
         selected = row;
+    }
+
+    void Erase(int row) {
+        rows.erase(rows.begin() + row);
+        if (marks && static_cast<std::size_t>(row) < marks->size()) {
+            marks->erase(marks->begin() + row);
+        }
     }
 };
 
@@ -40,24 +50,18 @@ SortedList Library() {
 }
 
 SortedList Active() {
-    return {Mailers().active, Props().selectedActive};
+    return {Mailers().active, Props().selectedActive, &Mailers().sameDriverMarks};
 }
-
-std::string Unmarked(const std::string& text) {
-    return !text.empty() && text.front() == kSameDriverMark ? text.substr(1) : text;
-}
-
-enum class Marks { Keep, Drop };
 
 // Walks from the last row to the first, each entry moved becoming the selection of the
 // receiving list, so that the group's first entry ends up selected. The entry selected in
 // the giving list is one of the group, so that list is left without a selection.
-void MoveGroup(SortedList from, SortedList to, const std::string& driver, Marks marks) {
+void MoveGroup(SortedList from, SortedList to, const std::string& driver) {
     for (int row = from.Count() - 1; row >= 0; --row) {
-        const auto at = from.rows.begin() + row;
-        if (DriverFileOf(*at) == driver) {
-            to.AddAndSelect(marks == Marks::Drop ? Unmarked(*at) : *at);
-            from.rows.erase(at);
+        const std::string text = from.rows[static_cast<std::size_t>(row)];
+        if (DriverFileOf(text) == driver) {
+            to.AddAndSelect(text);
+            from.Erase(row);
         }
     }
     from.selected = -1;
@@ -129,7 +133,7 @@ bool MakeActive() {
     if (!ExclusiveActiveMakesWay(chosen) || !OthersMakeWayForExclusive(chosen)) {
         return false;
     }
-    MoveGroup(Library(), Active(), DriverFileOf(chosen), Marks::Keep);
+    MoveGroup(Library(), Active(), DriverFileOf(chosen));
     MarkSameDriver();
     BuildActiveDriverList();
     return true;
@@ -140,7 +144,7 @@ void ReturnToLibrary() {
     if (!active.HasSelection()) {
         return;
     }
-    MoveGroup(active, Library(), DriverFileOf(active.Selected()), Marks::Drop);
+    MoveGroup(active, Library(), DriverFileOf(active.Selected()));
     BuildActiveDriverList();
 }
 
@@ -161,14 +165,11 @@ void MarkSameDriver() {
         return;
     }
     const std::string driver = DriverFileOf(active.Selected());
+    std::vector<bool>& marks = *active.marks;
+    marks.assign(active.rows.size(), false);
     for (int row = 0; row < active.Count(); ++row) {
-        std::string& text = active.rows[static_cast<std::size_t>(row)];
-        if (row != active.selected && DriverFileOf(text) == driver) {
-            if (text.empty() || text.front() != kSameDriverMark) {
-                text.insert(text.begin(), kSameDriverMark);
-            }
-        } else {
-            text = Unmarked(text);
-        }
+        marks[static_cast<std::size_t>(row)] =
+            row != active.selected &&
+            DriverFileOf(active.rows[static_cast<std::size_t>(row)]) == driver;
     }
 }

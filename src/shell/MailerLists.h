@@ -18,7 +18,7 @@ bool DropMoves(MailerList from, DropPlace onto);
 // moved the Active selection. False when nothing moved.
 bool MakeActive();
 
-// Moves the selected Active entry's group back to the Library, without same-driver marks,
+// Moves the selected Active entry's group back to the Library, leaving its marks behind,
 // and makes the last entry moved the Library selection.
 void ReturnToLibrary();
 
@@ -26,7 +26,7 @@ void ReturnToLibrary();
 // that was selected before.
 void ClearActiveList();
 
-// Marks with a leading "=" every other Active entry whose driver file is exactly the
-// selected entry's, and removes the mark from the rest. Entries keep their rows. Without
-// an Active selection the marks stay as they are.
+// Marks (shown with a leading "=") every other Active entry whose driver file is exactly
+// the selected entry's, and unmarks the rest. Entries keep their rows. Without an Active
+// selection the marks stay as they are.
 void MarkSameDriver();

@@ -5,6 +5,7 @@
 #include "mailers/CallDriver.h"
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
+#include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
 #include "platform/UserInterface.h"
@@ -12,6 +13,7 @@
 #include "support/ProgramPaths.h"
 #include "support/deblog.h"
 #include "support/error.h"
+#include "support/fileutil.h"
 
 namespace {
 
@@ -75,8 +77,6 @@ void Timer1Timer(const std::function<void()>& showTipOfTheDay) {
     }
 }
 
-// A failed write of the exchange file has been shown as a warning by the writer; the driver
-// is still called and finds the file as it stands.
 void SetClipboardReceiverText(const std::string& text) {
     if (text == Shell().clipboardReceiver) {
         return;
@@ -85,18 +85,28 @@ void SetClipboardReceiverText(const std::string& text) {
     ClipboardReceiverChanged(text);
 }
 
+// A failed write of the exchange file has been shown as a warning by the writer. The driver
+// is not called then (it would put an empty or stale body into the mail): PGP's result stays
+// on the clipboard, and the user is told to paste it. The file written holds PGP's result,
+// for a signed message the plain text: it is wiped once the driver has taken it.
 void ClipboardReceiverChanged(const std::string& text) {
     Checkpoint() = 5700;
     if (text.empty()) {
         return;
     }
-    WriteMFDFile(BodyOnlyRecord(text), Paths().exchangeFile);
+    if (!WriteMFDFile(BodyOnlyRecord(text), Paths().exchangeFile)) {
+        WipeFile(Paths().exchangeFile);
+        Os().ui->SetHourglass(false);
+        Os().dialogs->AppMessageBox(kResultLeftOnClipboard, MsgDlgType::Warning, kMbOk);
+        return;
+    }
     Checkpoint() = 5703;
     Os().ui->ProcessMessages();
     // PGP's result does not stay on the clipboard once it is on its way to the mailer.
     Os().clipboard->SetText("");
     Checkpoint() = 5704;
     CallDriver("Write File=" + Paths().exchangeFile);
+    WipeFile(Paths().exchangeFile);
     Checkpoint() = 5705;
     Os().ui->ProcessMessages();
     Checkpoint() = 5707;  // 5706 has no step of its own

@@ -24,6 +24,12 @@ void Timer1Timer(const std::function<void()>& showTipOfTheDay);
 // ClipboardReceiverChanged; the same text again is none.
 void SetClipboardReceiverText(const std::string& text);
 
+// Told when PGP's result could not be handed to the mail program.
+constexpr const char* kResultLeftOnClipboard =
+    "Tervane 5 could not write PGP's result for your mail program, so it has not been put "
+    "into the message window. The result is on the clipboard: paste it into the message "
+    "window yourself.";
+
 // A change of the clipboard receiver's text: a non-empty text is PGP's result, written into
 // a fresh exchange file as its body alone and handed to the current driver with
 // "Write File=", which puts it into the mailer's window. The clipboard is left empty.

@@ -75,6 +75,10 @@ PropsView RefreshPropsWindow() {
     return view;
 }
 
+bool RunLocksProps() {
+    return Core().runInProgress;
+}
+
 int PageHelpContext(int page) {
     constexpr int kPageHelpContexts[kPageCount] = {kHelpRoutinePage, 0, kHelpMailerChoicePage,
                                                    kHelpOptionsPage, kHelpAboutPage};

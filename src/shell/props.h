@@ -34,6 +34,10 @@ int PageHelpContext(int page);
 // Special page has one here). A recent page that is no page counts as the Routine page.
 int HelpButtonContext();
 
+// A run reads the mailer lists and the current driver, and uses the window: while one is in
+// progress, the mailer lists, Details, OK, Cancel and Unload do nothing.
+bool RunLocksProps();
+
 // "A&dd": the address edit's text, exactly as typed, joins the end of the mailing list and
 // the edit is emptied. False when the text is blanks only, which cannot be added.
 bool AddAddress();

@@ -40,9 +40,6 @@ constexpr const char* kDistInfo = "DistInfo";
 // Text values come through a buffer of 1024 bytes, its terminating zero included.
 constexpr std::size_t kTextMax = 1023;
 
-// Put in front of an Active entry that shares its driver with another; never saved.
-constexpr char kSameDriverMark = '=';
-
 // The digits after a hexadecimal prefix; nothing when the text has no such prefix.
 std::optional<std::string_view> HexDigits(std::string_view text) {
     for (std::string_view prefix : {"0x", "0X", "$"}) {
@@ -111,14 +108,6 @@ void WriteListFile(const char* name, const std::vector<std::string>& lines) {
     WriteFileString(Paths().dir + name, text);
 }
 
-void DropSameDriverMarks(std::vector<std::string>& entries) {
-    for (std::string& entry : entries) {
-        if (!entry.empty() && entry.front() == kSameDriverMark) {
-            entry.erase(0, 1);
-        }
-    }
-}
-
 void LoadMailingList() {
     Props().mailingList = ReadListFile(kMailingListFile);
     WriteDebugLog("Loaded Mailing List File");
@@ -129,7 +118,9 @@ void LoadChoices() {
     props.optProcessing = ChoiceInGroup(ReadInteger(kOptProcessing, kChoiceEncrypt));
     props.optOutward = ChoiceInGroup(ReadInteger(kOptOutward, kChoiceEncrypt));
     Checkpoint() = 1004;
-    Shell().recentPage = ReadInteger(kRecentPage, kPageMailerChoice);
+    // A page that does not exist (a damaged or foreign settings file) is the nearest that does.
+    Shell().recentPage =
+        std::clamp(ReadInteger(kRecentPage, kPageMailerChoice), kPageRoutine, kPageAbout);
     Checkpoint() = 1005;
     Checkpoint() = 1006;
     props.chkIgnoreWrappedKeys = ReadBoolean(kIgnoreWrappedKeys, false);
@@ -168,6 +159,7 @@ void LoadSettings() {
     Checkpoint() = 1002;
     LoadChoices();
     Shell().tips = TipState{ReadInteger(kTipNumber, 0), ReadBoolean(kTipEnabled, true)};
+    Props().chkTipEnabled = Shell().tips.enabled;
     Checkpoint() = 1012;
     StoreInstallation();
     Core().PGPMainProgramPath = ReadText(kSettingsFile, kPGP, kMainexe);
@@ -188,9 +180,7 @@ void SaveSettings() {
     WriteInteger(kRecentPage, Shell().recentPage);
     Checkpoint() = 1199;
     WriteListFile(kMailingListFile, props.mailingList);
-    // The marks are only shown: the saved texts must match the library's entry texts.
-    DropSameDriverMarks(Mailers().active);
-    WriteListFile(kActiveMailersFile, Mailers().active);
+    WriteListFile(kActiveMailersFile, ActiveLinesToSave(Mailers()));
 }
 
 void SaveTipSettings() {

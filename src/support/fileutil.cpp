@@ -40,11 +40,13 @@ std::string ReadFileString(const std::string& fileName) {
     }
 }
 
-void WriteFileString(const std::string& fileName, const std::string& s) {
+bool WriteFileString(const std::string& fileName, const std::string& s) {
     try {
         Os().files->WriteAll(fileName, s);
+        return true;
     } catch (const FileError& e) {
         ReportError("WriteFileString:" + fileName, e.what());
+        return false;
     }
 }
 

@@ -9,8 +9,8 @@
 std::string ReadFileString(const std::string& fileName);
 
 // Creates or truncates the file and writes S exactly. A failure is reported as a warning
-// ("WriteFileString:" + file name) and goes no further.
-void WriteFileString(const std::string& fileName, const std::string& s);
+// ("WriteFileString:" + file name) and goes no further; false then.
+bool WriteFileString(const std::string& fileName, const std::string& s);
 
 // Keeps the last MaxSize + 1 bytes of a file that is longer than MaxSize bytes.
 void TrimFileToSize(const std::string& fileName, int maxSize);

@@ -1,39 +1,6 @@
 #include "win32/DialogTemplate.h"
 
-#include <optional>
-
-namespace {
-
-// Disables the thread's enabled top-level windows for as long as it lives.
-class ThreadWindowsDisabled {
-public:
-    ThreadWindowsDisabled() {
-        EnumThreadWindows(GetCurrentThreadId(), DisableEnabled,
-                          reinterpret_cast<LPARAM>(&disabled_));
-    }
-    ~ThreadWindowsDisabled() {
-        for (HWND window : disabled_) {
-            if (IsWindow(window)) {
-                EnableWindow(window, TRUE);
-            }
-        }
-    }
-    ThreadWindowsDisabled(const ThreadWindowsDisabled&) = delete;
-    ThreadWindowsDisabled& operator=(const ThreadWindowsDisabled&) = delete;
-
-private:
-    static BOOL CALLBACK DisableEnabled(HWND window, LPARAM disabled) {
-        if (IsWindowEnabled(window)) {
-            EnableWindow(window, FALSE);
-            reinterpret_cast<std::vector<HWND>*>(disabled)->push_back(window);
-        }
-        return TRUE;
-    }
-
-    std::vector<HWND> disabled_;
-};
-
-}  // namespace
+#include "win32/ThreadWindowsDisabled.h"
 
 DialogTemplate::DialogTemplate(DWORD style, const wchar_t* fontFace, WORD pointSize,
                                DWORD exStyle) {
@@ -49,10 +16,7 @@ DialogTemplate::DialogTemplate(DWORD style, const wchar_t* fontFace, WORD pointS
 }
 
 INT_PTR DialogTemplate::ShowModal(HWND owner, DLGPROC procedure, LPARAM param) const {
-    std::optional<ThreadWindowsDisabled> taskModal;
-    if (!owner) {
-        taskModal.emplace();
-    }
+    const ThreadWindowsDisabled taskModal;
     return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), Get(), owner, procedure, param);
 }
 

@@ -14,8 +14,8 @@ public:
     const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
 
     // Shows the dialog modally over the owner and returns what it ended with (-1 when it
-    // could not be made). Without an owner it is modal to the whole thread, as a task-modal
-    // message box is: the thread's other top-level windows are disabled while it is open.
+    // could not be made). It is modal to the whole thread, as a task-modal message box is:
+    // the thread's other top-level windows are disabled while it is open.
     INT_PTR ShowModal(HWND owner, DLGPROC procedure, LPARAM param) const;
 
 private:

@@ -8,8 +8,8 @@
 
 class TPreviousInstance {
 public:
-    // Creates the mutex named with the program's file name (with its extension); when it
-    // existed already, another copy runs and the handle is closed at once.
+    // Creates the mutex named with the program's file name (with its extension, in lower
+    // case); when it existed already, another copy runs and the handle is closed at once.
     explicit TPreviousInstance(const std::string& programFileName);
 
     bool PreviousInstance() const { return previous_; }

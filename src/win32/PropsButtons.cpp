@@ -5,11 +5,10 @@
 #include "core/PGPInvoke.h"
 #include "core/PGPMain.h"
 #include "mailers/MFDDirectory.h"
-#include "platform/Application.h"
-#include "platform/Platform.h"
 #include "shell/PropsModel.h"
 #include "shell/ShellState.h"
 #include "shell/Tips.h"
+#include "shell/Unload.h"
 #include "shell/props.h"
 #include "shell/settings.h"
 #include "support/deblog.h"
@@ -19,7 +18,24 @@
 #include "win32/PropsText.h"
 #include "win32/props.h"
 
+// What a run in progress locks does nothing: the run reads the lists and the current driver.
+bool TfrmProps::LockedByRun(int id) {
+    switch (id) {
+        case IDOK:
+        case IDCANCEL:
+        case kBtnUnload:
+        case kLstLibrary:
+        case kLstActive:
+            return RunLocksProps();
+        default:
+            return false;
+    }
+}
+
 void TfrmProps::OnCommand(int id, int notification) {
+    if (LockedByRun(id)) {
+        return;
+    }
     switch (id) {
         case IDOK:
             btnOkClick();
@@ -55,7 +71,9 @@ void TfrmProps::OnCommand(int id, int notification) {
             btnHelpFileClick();
             return;
         case kBtnShowTipNow:
+            // "Show these tips" may have been cleared in the tip window: the box follows it.
             ShowTipOfTheDay();
+            ShowModel();
             return;
         default:
             break;
@@ -141,8 +159,7 @@ void TfrmProps::btnHelpClick() {
 }
 
 void TfrmProps::btnUnloadClick() {
-    Checkpoint() = 99999;
-    Os().application->Terminate();
+    UnloadProgram();
 }
 
 void TfrmProps::btnRunRoutineClick() {

@@ -10,6 +10,7 @@
 #include "mailers/MailerDetails.h"
 #include "shell/MailerLists.h"
 #include "shell/PropsModel.h"
+#include "shell/props.h"
 #include "support/error.h"
 #include "win32/ControlIds.h"
 #include "win32/Fonts.h"
@@ -56,6 +57,11 @@ void ShowRows(HWND list, const std::vector<std::string>& rows, std::vector<std::
     }
 }
 
+bool IsUserInput(UINT message) {
+    return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           (message >= WM_KEYFIRST && message <= WM_KEYLAST) || message == WM_CONTEXTMENU;
+}
+
 int RowHeight(HWND list) {
     const WindowDc dc(list);
     const SelectedObject font(dc.Get(), FontOf(list));
@@ -80,6 +86,11 @@ PropsMailerLists::PropsMailerLists(HWND window, std::function<void()> refresh)
 void PropsMailerLists::Show() {
     ShowRows(library_, Mailers().library, shownLibrary_);
     ShowRows(active_, Mailers().active, shownActive_);
+    // The marks are drawn, not held in the rows' texts.
+    if (Mailers().sameDriverMarks != shownMarks_) {
+        shownMarks_ = Mailers().sameDriverMarks;
+        InvalidateRect(active_, nullptr, TRUE);
+    }
     SendMessageA(library_, LB_SETCURSEL, static_cast<WPARAM>(Props().selectedLibrary), 0);
     SendMessageA(active_, LB_SETCURSEL, static_cast<WPARAM>(Props().selectedActive), 0);
 }
@@ -106,7 +117,9 @@ void PropsMailerLists::DrawRow(const DRAWITEMSTRUCT& item) const {
     std::string text(static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, item.itemID, 0)),
                      '\0');
     SendMessageA(list, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
-    const std::string name = DisplayNameOf(text);
+    const bool marked = GetDlgCtrlID(list) == kLstActive &&
+                        HasSameDriverMark(Mailers(), static_cast<int>(item.itemID));
+    const std::string name = (marked ? "=" : "") + DisplayNameOf(text);
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
@@ -128,7 +141,9 @@ LRESULT CALLBACK PropsMailerLists::ListProc(HWND list, UINT message, WPARAM wPar
     }
     bool handled = false;
     RunGuarded(TfrmProps::kClassName, [&] {
-        handled = reinterpret_cast<PropsMailerLists*>(self)->HandleMouse(list, message, lParam);
+        handled = IsUserInput(message) && RunLocksProps();
+        handled = handled ||
+                  reinterpret_cast<PropsMailerLists*>(self)->HandleMouse(list, message, lParam);
     });
     return handled ? 0 : DefSubclassProc(list, message, wParam, lParam);
 }

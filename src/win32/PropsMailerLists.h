@@ -45,4 +45,5 @@ private:
     std::function<void()> refresh_;
     std::vector<std::string> shownLibrary_;
     std::vector<std::string> shownActive_;
+    std::vector<bool> shownMarks_;
 };

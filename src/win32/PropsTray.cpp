@@ -1,18 +1,17 @@
 #include "win32/PropsTray.h"
 
-#include <algorithm>
-#include <iterator>
 #include <utility>
 
-#include "platform/Dialogs.h"
-#include "platform/Platform.h"
+#include "shell/ClipboardTools.h"
 #include "shell/Tips.h"
 #include "shell/TrayDuties.h"
+#include "shell/Unload.h"
 #include "support/HelpContexts.h"
 #include "win32/ControlIds.h"
 #include "win32/PropsIcons.h"
 #include "win32/PropsPopupMenu.h"
 #include "win32/PropsText.h"
+#include "win32/Win32PrintCanvas.h"
 
 namespace {
 
@@ -22,18 +21,6 @@ constexpr PopupItem kPopupMenu2[] = {
     {kPopPrint, "&Print"}, {kPopQuote, "&Quote "}, {kPopSaveToFile, "&Save to file"},
     {0, nullptr},          {kPopHelp, "&Help"},    {0, nullptr},
     {kPopExit, "E&xit"},
-};
-
-struct PendingTool {
-    int id;
-    const char* notice;
-};
-
-// The clipboard tools come with a later version; until then the menu says so.
-constexpr PendingTool kPendingTools[] = {
-    {kPopPrint, "Printing the clipboard's text is not available yet."},
-    {kPopQuote, "Quoting the clipboard's text is not available yet."},
-    {kPopSaveToFile, "Saving the clipboard's text to a file is not available yet."},
 };
 
 }  // namespace
@@ -66,14 +53,27 @@ void PropsTray::Timer1Timer() {
     ::Timer1Timer(ShowTipOfTheDay);
 }
 
-// "E&xit" has no action: choosing it only closes the menu.
+// "E&xit" ends the program as Unload does: a user who leaves the tools expects that.
 void PropsTray::TaskIcon2RightClick(int x, int y) {
-    const int chosen = TrackPopup(taskIcon2_.Handle(), kPopupMenu2, {x, y});
-    const auto pending = std::find_if(std::begin(kPendingTools), std::end(kPendingTools),
-                                      [chosen](const PendingTool& t) { return t.id == chosen; });
-    if (pending != std::end(kPendingTools)) {
-        Os().dialogs->AppMessageBox(pending->notice, MsgDlgType::Information, kMbOk);
-    } else if (chosen == kPopHelp) {
-        openHelp_(window_, kHelpToolsMenu);
+    switch (TrackPopup(taskIcon2_.Handle(), kPopupMenu2, {x, y})) {
+        case kPopPrint: {
+            Win32PrintCanvas printer;
+            popPrintClipboardClick(printer);
+            break;
+        }
+        case kPopQuote:
+            popQuoteClipboardClick();
+            break;
+        case kPopSaveToFile:
+            popSaveClipboardClick();
+            break;
+        case kPopHelp:
+            openHelp_(window_, kHelpToolsMenu);
+            break;
+        case kPopExit:
+            UnloadProgram();
+            break;
+        default:
+            break;
     }
 }

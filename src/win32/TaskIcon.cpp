@@ -15,6 +15,10 @@ ATOM RegisterTaskIconClass(WNDPROC procedure) {
     return RegisterClassA(&wc);
 }
 
+constexpr UINT_PTR kRetryTimer = 1;
+constexpr UINT kRetryInterval = 1000;
+constexpr int kRetries = 10;
+
 // Explorer broadcasts this to every top-level window when it has built a new taskbar
 // (after a crash, say); the icons that were there are gone.
 UINT TaskbarCreatedMessage() {
@@ -54,6 +58,7 @@ NOTIFYICONDATAA TTaskIcon::Record() const {
 }
 
 void TTaskIcon::SetActive(bool active) {
+    wanted_ = active;
     if (active == active_) {
         return;
     }
@@ -62,9 +67,19 @@ void TTaskIcon::SetActive(bool active) {
         if (Shell_NotifyIconA(NIM_ADD, &record)) {
             added_ = record;
             active_ = true;
+            KillTimer(window_, kRetryTimer);
+        } else {
+            TryAgainLater();
         }
     } else if (Shell_NotifyIconA(NIM_DELETE, &added_)) {
         active_ = false;
+    }
+}
+
+void TTaskIcon::TryAgainLater() {
+    if (retriesLeft_ == 0) {
+        retriesLeft_ = kRetries;
+        SetTimer(window_, kRetryTimer, kRetryInterval, nullptr);
     }
 }
 
@@ -104,9 +119,9 @@ void TTaskIcon::Modified() {
     }
 }
 
-// The icon is active only if the new taskbar took it.
+// A wanted icon is put into the new taskbar, whether the old one had it or had refused it.
 void TTaskIcon::Readd() {
-    if (active_) {
+    if (wanted_) {
         active_ = false;
         SetActive(true);
     }
@@ -123,6 +138,16 @@ LRESULT TTaskIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     if (message == TaskbarCreatedMessage()) {
         Readd();
+        return 0;
+    }
+    if (message == WM_TIMER && wParam == kRetryTimer) {
+        if (--retriesLeft_ <= 0 || active_ || !wanted_) {
+            retriesLeft_ = 0;
+            KillTimer(window_, kRetryTimer);
+        }
+        if (wanted_ && !active_) {
+            SetActive(true);
+        }
         return 0;
     }
     return DefWindowProcA(window_, message, wParam, lParam);

@@ -29,7 +29,9 @@ public:
     TTaskIcon& operator=(const TTaskIcon&) = delete;
 
     // Puts the icon into the area (true) or takes it out (false). The state changes only
-    // when the area accepts the request.
+    // when the area accepts the request. An icon that the area refused (no taskbar yet, at a
+    // start at logon) is tried again every second a few times, and when a taskbar is
+    // created.
     void SetActive(bool active);
     bool Active() const { return active_; }
 
@@ -65,9 +67,12 @@ private:
     NOTIFYICONDATAA Record() const;
     void Modified();
     void Readd();
+    void TryAgainLater();
 
     HWND window_ = nullptr;
     bool active_ = false;
+    bool wanted_ = false;  // in the area, or waiting for the area to take it
+    int retriesLeft_ = 0;
     OwnedIcon icon_;
     std::string toolTip_;
     UINT id_ = 0;

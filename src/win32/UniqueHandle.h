@@ -16,6 +16,12 @@ public:
     bool Valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
     HANDLE Get() const { return handle_; }
 
+    // Closes the handle held and takes this one.
+    void Reset(HANDLE handle) {
+        Close();
+        handle_ = handle;
+    }
+
     // Closes the handle now, for callers that must know whether closing succeeded; true
     // when there was nothing to close.
     bool Close() {

@@ -61,3 +61,7 @@ std::string Win32Clock::LongTimeText(const LocalTime& time) {
         Formatted(text, GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, nullptr, text, sizeof text));
     return clock.empty() ? FallbackTime(time) : clock;
 }
+
+std::int64_t Win32Clock::SteadyMilliseconds() {
+    return static_cast<std::int64_t>(GetTickCount64());
+}

@@ -5,6 +5,7 @@
 #include "support/AppInfo.h"
 #include "win32/HelpFile.h"
 #include "win32/MessageDialog.h"
+#include "win32/ThreadWindowsDisabled.h"
 
 namespace {
 
@@ -36,24 +37,25 @@ std::string DialogCaptionOf(MsgDlgType kind) {
     return kind == MsgDlgType::Custom ? kAppTitle : MsgDlgCaption(kind);
 }
 
-// Until the application's hidden window exists, messages belong to the window that the
-// user is working in, or, with none, to the whole thread.
-HWND MessageOwner() {
-    return GetActiveWindow();
-}
-
 }  // namespace
+
+// Until the application's hidden window exists, messages belong to the window that the user
+// is working in, or to none.
+HWND Win32Dialogs::Owner() const {
+    return owner_ ? owner_ : GetActiveWindow();
+}
 
 int Win32Dialogs::MessageDlg(const std::string& text, MsgDlgType kind, MsgDlgButtons buttons,
                              int helpContext) {
     MessageDialog dialog(
         {DialogCaptionOf(kind), IconOf(kind).dialogIcon, text, buttons, helpContext},
         OpenHelpTopic);
-    return dialog.ShowModal(MessageOwner());
+    return dialog.ShowModal(Owner());
 }
 
 int Win32Dialogs::AppMessageBox(const std::string& text, MsgDlgType kind, unsigned buttonFlags) {
-    const HWND owner = MessageOwner();
+    const HWND owner = Owner();
+    const ThreadWindowsDisabled taskModal;
     return MessageBoxA(owner, text.c_str(), kAppTitle,
                        buttonFlags | IconOf(kind).boxFlag | (owner ? 0 : MB_TASKMODAL));
 }

@@ -8,15 +8,17 @@
 
 namespace {
 
-// The program shares none of its files while it has them open: a reader sees the whole
-// file as it was, and nobody reads a file that is half written.
+// A file the program writes is shared with nobody while it is open: nobody reads a file that
+// is half written.
 HANDLE OpenUnshared(const std::string& path, DWORD access, DWORD disposition) {
     return CreateFileA(path.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
                        nullptr);
 }
 
-UniqueHandle OpenOrThrow(const std::string& path, DWORD access, DWORD disposition) {
-    const HANDLE file = OpenUnshared(path, access, disposition);
+UniqueHandle OpenOrThrow(const std::string& path, DWORD access, DWORD disposition,
+                         DWORD sharing = 0) {
+    const HANDLE file = CreateFileA(path.c_str(), access, sharing, nullptr, disposition,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         throw FileError(static_cast<int>(GetLastError()), FileStep::Open);
     }
@@ -79,8 +81,10 @@ bool Win32Files::Exists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// A reader lets others read too: a virus scanner or an indexer that has the file open for
+// reading does not make it unreadable.
 std::string Win32Files::ReadAll(const std::string& path) {
-    const UniqueHandle file = OpenOrThrow(path, GENERIC_READ, OPEN_EXISTING);
+    const UniqueHandle file = OpenOrThrow(path, GENERIC_READ, OPEN_EXISTING, FILE_SHARE_READ);
     return ReadToEnd(file.Get());
 }
 
@@ -89,8 +93,10 @@ void Win32Files::WriteAll(const std::string& path, std::string_view data) {
     WriteOrThrow(file.Get(), data);
 }
 
+// Appends are a log's: a viewer, or a second copy of the program, may have it open.
 void Win32Files::Append(const std::string& path, std::string_view data) {
-    const UniqueHandle file = OpenOrThrow(path, GENERIC_WRITE, OPEN_ALWAYS);
+    const UniqueHandle file =
+        OpenOrThrow(path, GENERIC_WRITE, OPEN_ALWAYS, FILE_SHARE_READ | FILE_SHARE_WRITE);
     if (!SetFilePointerEx(file.Get(), LARGE_INTEGER{}, nullptr, FILE_END)) {
         throw FileError(static_cast<int>(GetLastError()), FileStep::Write);
     }

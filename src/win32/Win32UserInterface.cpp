@@ -35,6 +35,11 @@ void Win32UserInterface::ProcessMessages() {
     }
 }
 
+void Win32UserInterface::WaitForMessages(int milliseconds) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(milliseconds), QS_ALLINPUT);
+    ProcessMessages();
+}
+
 WindowId Win32UserInterface::MainWindow() {
     return ToWindowId(mainWindow_);
 }

@@ -13,6 +13,7 @@ public:
     ScreenPoint CursorPos() override;
     void SetHourglass(bool on) override;
     void ProcessMessages() override;
+    void WaitForMessages(int milliseconds) override;
     WindowId MainWindow() override;
     void Sleep(int milliseconds) override;
     bool AskAboutWindow(const IndicatorPlaces& places) override;

@@ -6,24 +6,27 @@
 
 #include "win32/WindowHandle.h"
 
+// Window 0 is no window: it gets the empty answer without a question to the system, which
+// answers some questions about "no window" with another window's texts (the desktop's).
+
 bool Win32Windows::IsMinimised(WindowId window) {
-    return IsIconic(ToHwnd(window)) != 0;
+    return window != 0 && IsIconic(ToHwnd(window)) != 0;
 }
 
 WindowId Win32Windows::ParentOf(WindowId window) {
-    return ToWindowId(GetParent(ToHwnd(window)));
+    return window == 0 ? 0 : ToWindowId(GetParent(ToHwnd(window)));
 }
 
 WindowId Win32Windows::FirstInZOrder(WindowId window) {
-    return ToWindowId(GetWindow(ToHwnd(window), GW_HWNDFIRST));
+    return window == 0 ? 0 : ToWindowId(GetWindow(ToHwnd(window), GW_HWNDFIRST));
 }
 
 WindowId Win32Windows::NextInZOrder(WindowId window) {
-    return ToWindowId(GetWindow(ToHwnd(window), GW_HWNDNEXT));
+    return window == 0 ? 0 : ToWindowId(GetWindow(ToHwnd(window), GW_HWNDNEXT));
 }
 
 WindowId Win32Windows::FirstChild(WindowId window) {
-    return ToWindowId(GetWindow(ToHwnd(window), GW_CHILD));
+    return window == 0 ? 0 : ToWindowId(GetWindow(ToHwnd(window), GW_CHILD));
 }
 
 namespace {
@@ -34,12 +37,18 @@ constexpr int kTextBuffer = 100;
 }  // namespace
 
 std::string Win32Windows::CaptionOf(WindowId window) {
+    if (window == 0) {
+        return {};
+    }
     char text[kTextBuffer] = {};
     const int length = GetWindowTextA(ToHwnd(window), text, kTextBuffer);
     return std::string(text, length > 0 ? length : 0);
 }
 
 std::string Win32Windows::ClassNameOf(WindowId window) {
+    if (window == 0) {
+        return {};
+    }
     char text[kTextBuffer] = {};
     const int length = GetClassNameA(ToHwnd(window), text, kTextBuffer);
     return std::string(text, length > 0 ? length : 0);
@@ -61,7 +70,7 @@ constexpr int kMenuTextBuffer = 128;
 }  // namespace
 
 MenuId Win32Windows::MenuBarOf(WindowId window) {
-    return ToMenuId(GetMenu(ToHwnd(window)));
+    return window == 0 ? 0 : ToMenuId(GetMenu(ToHwnd(window)));
 }
 
 int Win32Windows::MenuItemCount(MenuId menu) {
@@ -89,7 +98,9 @@ ScreenRect Win32Windows::Screen() {
 
 ScreenRect Win32Windows::Bounds(WindowId window) {
     RECT r{};
-    GetWindowRect(ToHwnd(window), &r);
+    if (window == 0 || !GetWindowRect(ToHwnd(window), &r)) {
+        return {};
+    }
     return {r.left, r.top, r.right, r.bottom};
 }
 
@@ -111,15 +122,15 @@ void Win32Windows::BringToTop(WindowId window) {
 }
 
 std::uint32_t Win32Windows::StyleOf(WindowId window) {
-    return static_cast<std::uint32_t>(GetWindowLongA(ToHwnd(window), GWL_STYLE));
+    return window == 0 ? 0 : static_cast<std::uint32_t>(GetWindowLongA(ToHwnd(window), GWL_STYLE));
 }
 
 bool Win32Windows::IsUnicode(WindowId window) {
-    return IsWindowUnicode(ToHwnd(window)) != 0;
+    return window != 0 && IsWindowUnicode(ToHwnd(window)) != 0;
 }
 
 int Win32Windows::TextLength(WindowId window) {
-    return static_cast<int>(SendMessageA(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0));
+    return window == 0 ? 0 : static_cast<int>(SendMessageA(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0));
 }
 
 namespace {
@@ -153,6 +164,9 @@ CodePageText ToCodePage(const std::wstring& wide) {
 }  // namespace
 
 std::string Win32Windows::TextByMessage(WindowId window, int bufferChars) {
+    if (window == 0) {
+        return {};
+    }
     std::string buffer(static_cast<std::size_t>(std::max(bufferChars, 1)), '\0');
     const LRESULT answer = SendMessageA(ToHwnd(window), WM_GETTEXT, buffer.size(),
                                         reinterpret_cast<LPARAM>(buffer.data()));
@@ -161,6 +175,9 @@ std::string Win32Windows::TextByMessage(WindowId window, int bufferChars) {
 }
 
 CodePageText Win32Windows::UnicodeTextByMessage(WindowId window) {
+    if (window == 0) {
+        return {};
+    }
     const HWND w = ToHwnd(window);
     const LRESULT length = std::max<LRESULT>(SendMessageW(w, WM_GETTEXTLENGTH, 0, 0), 0);
     std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');

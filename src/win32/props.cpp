@@ -33,6 +33,9 @@ constexpr RECT kTabsPlace{6, 6, 443, 292};
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTEXTHELP | WS_EX_CONTROLPARENT;
 constexpr COLORREF kNoticeText = RGB(255, 0, 0);
+// A close request that came during a run looks this often whether the run has ended.
+constexpr UINT_PTR kCloseAfterRun = 2;
+constexpr UINT kCloseAfterRunPoll = 100;
 constexpr COLORREF kNoticeBack = RGB(255, 255, 0);
 
 ATOM RegisterPropsClass(WNDPROC procedure) {
@@ -50,6 +53,22 @@ ATOM RegisterPropsClass(WNDPROC procedure) {
 HWND CreateTaskbarOwner() {
     return CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                            GetModuleHandleA(nullptr), nullptr);
+}
+
+constexpr WPARAM kAboutSelectionLength = 9999;
+
+// A press on the About text selects it all, ready to copy; the press starts no selection of
+// its own.
+LRESULT CALLBACK AboutTextProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                               DWORD_PTR) {
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(edit, AboutTextProc, id);
+    } else if (message == WM_LBUTTONDOWN) {
+        SetFocus(edit);
+        SendMessageA(edit, EM_SETSEL, 0, kAboutSelectionLength);
+        return 0;
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
 }
 
 bool IsKeyDown(int key) {
@@ -82,6 +101,7 @@ TfrmProps::TfrmProps(Win32Platform& platform, HelpOpener openHelp)
 TfrmProps::~TfrmProps() {
     Core().collaborators.properties = previousProperties_;
     platform_.ui.SetMainWindow(nullptr);
+    platform_.dialogs.SetOwner(nullptr);
     UnhookWindowsHookEx(keyHook_);
     if (window_) {
         DestroyWindow(window_);
@@ -97,6 +117,7 @@ void TfrmProps::CreateControls() {
     lists_ = std::make_unique<PropsMailerLists>(window_, [this] { Refresh(); });
     tray_ = std::make_unique<PropsTray>(
         window_, [this] { ShowPropsWindow(); }, openHelp_, platform_.tipWindow);
+    SetWindowSubclass(GetDlgItem(window_, kTxtAbout), AboutTextProc, 0, 0);
     SendDlgItemMessageA(window_, kImgAboutIcon, STM_SETICON,
                         reinterpret_cast<WPARAM>(ResourceIcon(kProgramIconId)), 0);
     ShowModel();
@@ -118,6 +139,7 @@ void TfrmProps::FormShow() {
 void TfrmProps::HideFromTaskbar() {
     if (!owner_) {
         owner_ = CreateTaskbarOwner();
+        platform_.dialogs.SetOwner(owner_);
     }
     SetWindowLongPtrA(window_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner_));
 }
@@ -249,10 +271,15 @@ LRESULT TfrmProps::ControlColour(HDC dc, HWND control) {
 }
 
 // Visible, a close request is the user's Cancel and is refused; hidden, it comes from the
-// system or another program and ends the program.
+// system or another program and ends the program. A run in progress uses the window: the
+// request is kept and carried out once the run has ended.
 void TfrmProps::FormCloseQuery() {
     Checkpoint() = 91000;
     const bool visible = IsWindowVisible(window_) != FALSE;
+    if (!visible && RunLocksProps()) {
+        SetTimer(window_, kCloseAfterRun, kCloseAfterRunPoll, nullptr);
+        return;
+    }
     if (visible) {
         btnCancelClick();
     }
@@ -307,7 +334,11 @@ LRESULT TfrmProps::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return MAKELRESULT(IDOK, DC_HASDEFID);
         case WM_TIMER:
             if (wParam == PropsTray::kTimer1) {
-                tray_->Timer1Timer();
+                // The timer is a component of its own: its failures are reported as its.
+                RunGuarded("TTimer", [this] { tray_->Timer1Timer(); });
+            } else if (wParam == kCloseAfterRun && !RunLocksProps()) {
+                KillTimer(window_, kCloseAfterRun);
+                FormCloseQuery();
             }
             return 0;
         case WM_SYSCOMMAND:

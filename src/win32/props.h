@@ -79,6 +79,7 @@ private:
 
     // The controls' handlers (PropsButtons.cpp).
     void OnCommand(int id, int notification);
+    static bool LockedByRun(int id);
     bool OnModelCommand(int id, int notification);
     void btnOkClick();
     void btnCancelClick();

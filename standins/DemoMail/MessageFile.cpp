@@ -4,9 +4,12 @@
 #include <iterator>
 #include <string_view>
 
-#include "support/strutil.h"
+#include "ByteText.h"
 
 namespace demomail {
+
+using standin::LowerAscii;
+using standin::TrimBlanks;
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "DemoMailLayout.h"
 
 #include "DemoMailIds.h"
-#include "core/MFDData.h"
+#include "ExchangeRecord.h"
 
 namespace demomfd {
 
@@ -28,9 +28,10 @@ maildriver::MailerLayout DemoMailLayout() {
     maildriver::MailerLayout layout;
     layout.information = kInformation;
     layout.shortText = demomail::kCaptionMark;
-    layout.windows = {
-        DemoMailWindow(demomail::kComposeCaption, demomail::kComposeClass, kWtypeOutgoing, true),
-        DemoMailWindow(demomail::kReadCaption, demomail::kReadClass, kWtypeIncoming, false)};
+    layout.windows = {DemoMailWindow(demomail::kComposeCaption, demomail::kComposeClass,
+                                     standin::kWtypeOutgoing, true),
+                      DemoMailWindow(demomail::kReadCaption, demomail::kReadClass,
+                                     standin::kWtypeIncoming, false)};
     return layout;
 }
 

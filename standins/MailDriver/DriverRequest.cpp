@@ -2,9 +2,12 @@
 
 #include <algorithm>
 
-#include "support/strutil.h"
+#include "ByteText.h"
 
 namespace maildriver {
+
+using standin::LowerAscii;
+using standin::TrimBlanks;
 
 namespace {
 

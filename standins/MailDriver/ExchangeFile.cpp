@@ -3,25 +3,24 @@
 #include <fstream>
 #include <iterator>
 
+#include "ExchangeText.h"
+
 namespace maildriver {
 
-bool WriteExchangeFile(const std::string& path, const TMFDData& record) {
+bool WriteExchangeFile(const std::string& path, const standin::ExchangeRecord& record) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << MFDText(record);
+    file << standin::ExchangeText(record);
     file.close();
     return !file.fail();
 }
 
-std::optional<TMFDData> ReadExchangeFile(const std::string& path) {
+std::optional<standin::ExchangeRecord> ReadExchangeFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         return std::nullopt;
     }
-    TMFDData record;
-    ParseMFDText(
-        std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()),
-        record);
-    return record;
+    return standin::ParseExchangeText(
+        std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
 }
 
 }  // namespace maildriver

@@ -1,17 +1,17 @@
 #pragma once
-// The exchange file as a driver reads and writes it, with the program's own format.
+// The exchange file as a driver reads and writes it.
 
 #include <optional>
 #include <string>
 
-#include "core/MFDData.h"
+#include "ExchangeRecord.h"
 
 namespace maildriver {
 
 // Replaces the file at path with the record's text; false when it cannot be written.
-bool WriteExchangeFile(const std::string& path, const TMFDData& record);
+bool WriteExchangeFile(const std::string& path, const standin::ExchangeRecord& record);
 
 // The record in the file at path; nothing when the file cannot be read.
-std::optional<TMFDData> ReadExchangeFile(const std::string& path);
+std::optional<standin::ExchangeRecord> ReadExchangeFile(const std::string& path);
 
 }  // namespace maildriver

@@ -27,31 +27,29 @@ std::optional<std::string> FieldText(HWND window, const std::optional<ControlLoc
     return control ? GetControlText(control) : std::nullopt;
 }
 
-void TakeHeader(HWND window, const std::optional<ControlLocator>& locator, std::string& value,
-                bool& present) {
-    if (const auto text = FieldText(window, locator)) {
-        value = OneLine(*text);
-        present = true;
-    }
+// A field whose control exists has its line, even when the control is empty.
+std::optional<std::string> HeaderField(HWND window, const std::optional<ControlLocator>& locator) {
+    const auto text = FieldText(window, locator);
+    return text ? std::optional(OneLine(*text)) : std::nullopt;
 }
 
-TMFDData MessageRecord(const FoundWindow& found) {
-    TMFDData record;
-    record.Wtype = found.kind->wtype;
-    TakeHeader(found.window, found.kind->to, record.To, record.HasTo);
-    TakeHeader(found.window, found.kind->cc, record.Cc, record.HasCc);
-    TakeHeader(found.window, found.kind->subject, record.Subject, record.HasSubject);
-    if (const auto body = FieldText(found.window, found.kind->body)) {
-        record.Body = *body;
-        record.HasBody = !body->empty();
+standin::ExchangeRecord MessageRecord(const FoundWindow& found) {
+    standin::ExchangeRecord record;
+    record.wtype = found.kind->wtype;
+    record.to = HeaderField(found.window, found.kind->to);
+    record.cc = HeaderField(found.window, found.kind->cc);
+    record.subject = HeaderField(found.window, found.kind->subject);
+    const auto body = FieldText(found.window, found.kind->body);
+    if (body && !body->empty()) {
+        record.body = *body;
     }
     return record;
 }
 
 ExitCode AnswerData(const MailerLayout& layout, const std::string& path) {
-    TMFDData record;
-    record.Information = layout.information;
-    record.Short = layout.shortText;
+    standin::ExchangeRecord record;
+    record.information = layout.information;
+    record.shortText = layout.shortText;
     return WriteExchangeFile(path, record) ? kDone : kFileError;
 }
 
@@ -75,7 +73,7 @@ ExitCode AnswerWrite(const MailerLayout& layout, const std::string& path) {
     if (!body) {
         return kNoWindow;
     }
-    if (record->HasBody && !SetControlText(body, record->Body)) {
+    if (record->body && !SetControlText(body, *record->body)) {
         return kNoWindow;
     }
     return kDone;

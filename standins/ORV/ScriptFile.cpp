@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <sstream>
 
-#include "core/MFDData.h"
-#include "support/strutil.h"
+#include "ByteText.h"
+#include "ExchangeText.h"
 
 namespace orv {
+
+using standin::TrimBlanks;
 
 namespace {
 
@@ -29,7 +31,7 @@ maildriver::WindowKind LoadWindowKind(const std::string& path, const std::string
     maildriver::WindowKind kind;
     kind.caption = Value(path, section, "Caption");
     kind.className = Value(path, section, "Class");
-    kind.wtype = MFDInteger(TrimBlanks(Value(path, section, "Wtype")));
+    kind.wtype = standin::HeaderNumber(TrimBlanks(Value(path, section, "Wtype")));
     kind.writable = TrimBlanks(Value(path, section, "Writable")) == "1";
     kind.to = ParseLocator(Value(path, section, "To"));
     kind.cc = ParseLocator(Value(path, section, "Cc"));

@@ -10,6 +10,15 @@ std::size_t FindAtLineStart(std::string_view text, std::string_view marker, std:
     return std::string_view::npos;
 }
 
+bool HasEncryptedOrSignedMarkers(std::string_view text) {
+    const auto hasBoth = [text](std::string_view begin, std::string_view end) {
+        return FindAtLineStart(text, begin, 0) != std::string_view::npos &&
+               FindAtLineStart(text, end, 0) != std::string_view::npos;
+    };
+    return hasBoth("-----BEGIN PGP MESSAGE", "-----END PGP MESSAGE") ||
+           hasBoth("-----BEGIN PGP SIGN", "-----END PGP SIGN");
+}
+
 std::size_t PastLine(std::string_view text, std::size_t pos) {
     const std::size_t lf = text.find('\n', pos);
     return lf == std::string_view::npos ? text.size() : lf + 1;

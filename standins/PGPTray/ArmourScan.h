@@ -10,6 +10,11 @@ inline constexpr std::string_view kCrLf = "\r\n";
 // Where marker stands at the start of a line at or after from; npos when nowhere.
 std::size_t FindAtLineStart(std::string_view text, std::string_view marker, std::size_t from);
 
+// Whether the text holds an encrypted or a clear-signed message at all, judged by the begin
+// and end markers alone (each at the start of some line, in any order), as PGP judges before
+// it tries to open anything.
+bool HasEncryptedOrSignedMarkers(std::string_view text);
+
 // Just past the line that holds pos, its line end included; the text's size on the last line.
 std::size_t PastLine(std::string_view text, std::size_t pos);
 

@@ -14,7 +14,6 @@
 #include "StandinFiles.h"
 #include "TextWindow.h"
 #include "Unwrap.h"
-#include "core/PGPBlocks.h"
 
 namespace {
 
@@ -86,8 +85,7 @@ void DecryptVerify(const Context& context) {
         return;
     }
     const std::string& text = *read;
-    const TPGPBlocks blocks = ClassifyPGP(text);
-    if (!blocks.HasMessage && !blocks.HasSigned) {
+    if (!HasEncryptedOrSignedMarkers(text)) {
         context.log.Note(std::string("no encrypted or signed block") + kUnchanged);
         return;
     }

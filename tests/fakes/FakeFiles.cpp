@@ -27,6 +27,9 @@ std::string FakeFiles::Key(const std::string& path) {
 }
 
 void FakeFiles::CheckOpen(const std::string& key, bool forWriting) const {
+    if (held_.count(key)) {
+        throw FileError(kErrorSharingViolation, FileStep::Open);
+    }
     if (auto it = failOpen_.find(key); it != failOpen_.end()) {
         throw FileError(it->second, FileStep::Open);
     }
@@ -77,7 +80,7 @@ bool FakeFiles::Overwrite(const std::string& path, std::string_view data) {
     const std::string key = Key(path);
     calls.push_back("Overwrite " + path + " " + std::to_string(data.size()));
     auto it = files_.find(key);
-    if (it == files_.end() || readOnly_.count(key) || failOpen_.count(key)) {
+    if (it == files_.end() || readOnly_.count(key) || failOpen_.count(key) || held_.count(key)) {
         return false;
     }
     overwrites.emplace_back(data);
@@ -93,7 +96,7 @@ bool FakeFiles::Truncate(const std::string& path) {
     const std::string key = Key(path);
     calls.push_back("Truncate " + path);
     auto it = files_.find(key);
-    if (it == files_.end() || readOnly_.count(key) || failOpen_.count(key)) {
+    if (it == files_.end() || readOnly_.count(key) || failOpen_.count(key) || held_.count(key)) {
         return false;
     }
     it->second.clear();
@@ -103,7 +106,7 @@ bool FakeFiles::Truncate(const std::string& path) {
 bool FakeFiles::Remove(const std::string& path) {
     const std::string key = Key(path);
     calls.push_back("Remove " + path);
-    if (readOnly_.count(key)) {
+    if (readOnly_.count(key) || held_.count(key)) {
         return false;
     }
     names_.erase(key);

@@ -26,6 +26,10 @@ public:
     void MakeReadOnly(const std::string& path) { readOnly_.insert(Key(path)); }
     // Every open of the path fails with the system error number.
     void FailOpen(const std::string& path, int systemError) { failOpen_[Key(path)] = systemError; }
+    // Another program holds the file without sharing it: every open fails with a sharing
+    // violation and it cannot be removed, until Release.
+    void Hold(const std::string& path) { held_.insert(Key(path)); }
+    void Release(const std::string& path) { held_.erase(Key(path)); }
     // Writes to the path fail part-way with the system error number.
     void FailWrite(const std::string& path, int systemError) {
         failWrite_[Key(path)] = systemError;
@@ -45,6 +49,7 @@ private:
     std::map<std::string, std::string> files_;
     std::map<std::string, std::string> names_;  // key -> the path as first written
     std::set<std::string> readOnly_;
+    std::set<std::string> held_;
     std::map<std::string, int> failOpen_;
     std::map<std::string, int> failWrite_;
 };

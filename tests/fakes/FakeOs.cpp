@@ -14,6 +14,10 @@ FakeOs::FakeOs() {
     Paths() = ProgramPaths{kDir, "C:\\PROGRA~1\\TERVAN~1\\", "C:\\PROGRA~1\\TERVAN~1\\tmpmfd.tmp"};
 }
 
+void FakeOs::TearDown() {
+    EXPECT_EQ(windows.windowZeroQuestions, 0) << "the program asked about window 0";
+}
+
 std::string FakeOs::Log() {
     const std::string path = DebugLogPath();
     return files.Exists(path) ? files.Content(path) : std::string();

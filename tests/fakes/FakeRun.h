@@ -7,6 +7,7 @@
 
 #include "core/RunContext.h"
 #include "fakes/FakeMailerWindows.h"
+#include "support/error.h"
 
 class FakeRunProperties : public IRunProperties {
 public:
@@ -15,8 +16,10 @@ public:
     bool ForceKeyRead() override { return forceKeyRead; }
     bool IgnoreWrappedKeys() override { return ignoreWrappedKeys; }
     std::vector<std::string> MailingListAddresses() override { return mailingList; }
+    // As the real receiver does, a new text passes the receiver's first milestone.
     void SetClipboardReceiverText(const std::string& text) override {
         receiverTexts.push_back(text);
+        Checkpoint() = 5700;
     }
     void HideMainWindow() override { ++hides; }
 

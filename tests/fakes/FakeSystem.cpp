@@ -21,6 +21,7 @@ std::string FixedClock::LongTimeText(const LocalTime& t) {
 
 void FixedClock::Advance(int milliseconds) {
     using namespace std::chrono;
+    steady += milliseconds;
     const sys_days date = year{time.year} / month{static_cast<unsigned>(time.month)} /
                           day{static_cast<unsigned>(time.day)};
     const sys_time<std::chrono::milliseconds> moment =
@@ -44,8 +45,26 @@ std::string FakeSystem::ShortPath(const std::string& path) {
 }
 
 void FakeWindows::MoveTo(WindowId w, int left, int top) {
-    ScreenRect& r = windows.at(w).bounds;
-    r = {left, top, left + r.Width(), top + r.Height()};
+    if (auto it = windows.find(w); it != windows.end()) {
+        ScreenRect& r = it->second.bounds;
+        r = {left, top, left + r.Width(), top + r.Height()};
+    }
+}
+
+const FakeWindows::Window& FakeWindows::Find(WindowId w) {
+    static const Window kNone;
+    windowZeroQuestions += w == 0 ? 1 : 0;
+    auto it = windows.find(w);
+    return it == windows.end() ? kNone : it->second;
+}
+
+void FakeWindows::Remove(WindowId w) {
+    std::vector<WindowId>& siblings = zOrder[Find(w).parent];
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), w), siblings.end());
+    windows.erase(w);
+    texts.erase(w);
+    contents.erase(w);
+    zOrder.erase(w);
 }
 
 int ScriptedUser::Answer(bool okOnly) {
@@ -78,33 +97,53 @@ void FakeWindows::Add(WindowId w, WindowId parent, const std::string& caption,
     zOrder[parent].push_back(w);
 }
 
+const FakeWindows::Content& FakeWindows::ContentOf(WindowId w) {
+    static const Content kNone;
+    auto it = contents.find(w);
+    return Exists(w) && it != contents.end() ? it->second : kNone;
+}
+
+bool FakeWindows::Exists(WindowId w) {
+    Find(w);
+    return windows.count(w) > 0;
+}
+
 WindowId FakeWindows::FirstInZOrder(WindowId w) {
+    if (!Exists(w)) {
+        return 0;
+    }
     const std::vector<WindowId>& siblings = zOrder[windows.at(w).parent];
     return siblings.empty() ? 0 : siblings.front();
 }
 
 WindowId FakeWindows::NextInZOrder(WindowId w) {
-    const std::vector<WindowId>& siblings = zOrder[windows.at(w).parent];
+    const std::vector<WindowId>& siblings = zOrder[Find(w).parent];
     auto it = std::find(siblings.begin(), siblings.end(), w);
     return it == siblings.end() || it + 1 == siblings.end() ? 0 : *(it + 1);
 }
 
 WindowId FakeWindows::FirstChild(WindowId w) {
+    if (!Exists(w)) {
+        return 0;
+    }
     auto it = zOrder.find(w);
     return it == zOrder.end() || it->second.empty() ? 0 : it->second.front();
 }
 
 std::string FakeWindows::CaptionOf(WindowId w) {
+    Find(w);
     auto it = texts.find(w);
     return it == texts.end() ? "" : it->second.caption;
 }
 
 std::string FakeWindows::ClassNameOf(WindowId w) {
+    Find(w);
     auto it = texts.find(w);
     return it == texts.end() ? "" : it->second.className;
 }
 
 MenuId FakeWindows::MenuBarOf(WindowId w) {
+    Find(w);
     auto it = menuBars.find(w);
     return it == menuBars.end() ? 0 : it->second;
 }
@@ -153,15 +192,18 @@ void FakeWindows::SendCommand(WindowId w, unsigned id) {
 
 std::string FakeWindows::TextByMessage(WindowId w, int bufferChars) {
     calls.push_back("GetText " + std::to_string(w) + " " + std::to_string(bufferChars));
-    return contents[w].text.substr(0, static_cast<size_t>(std::max(bufferChars - 1, 0)));
+    return ContentOf(w).text.substr(0, static_cast<size_t>(std::max(bufferChars - 1, 0)));
 }
 
 CodePageText FakeWindows::UnicodeTextByMessage(WindowId w) {
     calls.push_back("GetUnicodeText " + std::to_string(w));
-    return {contents[w].text, contents[w].textInCodePage};
+    const Content& c = ContentOf(w);
+    return {c.text, c.textInCodePage};
 }
 
 void FakeWindows::SetTextByMessage(WindowId w, const std::string& text) {
     calls.push_back("SetText " + std::to_string(w) + " " + text);
-    contents[w].text = text;
+    if (Exists(w)) {
+        contents[w].text = text;
+    }
 }

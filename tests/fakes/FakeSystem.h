@@ -18,13 +18,15 @@
 class FixedClock : public IClock {
 public:
     LocalTime Now() override { return time; }
+    std::int64_t SteadyMilliseconds() override { return steady; }
     std::string ShortDateText(const LocalTime& t) override;
     std::string LongTimeText(const LocalTime& t) override;
 
-    // Moves the clock on, carrying into seconds, minutes, hours and days.
+    // Moves both clocks on, the local one carrying into seconds, minutes, hours and days.
     void Advance(int milliseconds);
 
     LocalTime time{1998, 12, 6, 14, 3, 22, 500};
+    std::int64_t steady = 0;
 };
 
 // A user who answers each dialog with the next scripted answer and remembers what each one
@@ -44,9 +46,15 @@ public:
     int MessageDlg(const std::string& text, MsgDlgType kind, MsgDlgButtons buttons,
                    int helpContext) override;
     int AppMessageBox(const std::string& text, MsgDlgType kind, unsigned buttonFlags) override;
+    std::string SaveFileName(const SaveDialogOptions& options) override {
+        saveDialogs.push_back(options);
+        return savedFileName;
+    }
 
     std::deque<int> answers;
     std::vector<Shown> shown;
+    std::vector<SaveDialogOptions> saveDialogs;
+    std::string savedFileName;  // the save dialog's answer; empty: Cancel
 
 private:
     int Answer(bool okOnly);
@@ -92,9 +100,13 @@ public:
     };
     // Adds a window below its existing siblings in the Z order (parent 0: top-level).
     void Add(WindowId w, WindowId parent, const std::string& caption, const std::string& className);
+    // The window is destroyed: from now on it answers as no window does.
+    void Remove(WindowId w);
 
-    bool IsMinimised(WindowId w) override { return windows.at(w).minimised; }
-    WindowId ParentOf(WindowId w) override { return windows.at(w).parent; }
+    // Window 0 and a window that does not exist give the empty answers; a question about
+    // window 0 is counted as well, since the program must never put one to the system.
+    bool IsMinimised(WindowId w) override { return Find(w).minimised; }
+    WindowId ParentOf(WindowId w) override { return Find(w).parent; }
     WindowId FirstInZOrder(WindowId w) override;
     WindowId NextInZOrder(WindowId w) override;
     WindowId FirstChild(WindowId w) override;
@@ -106,7 +118,7 @@ public:
     MenuId SubMenuAt(MenuId menu, int position) override;
     unsigned MenuItemIdAt(MenuId menu, int position) override;
     ScreenRect Screen() override { return screen; }
-    ScreenRect Bounds(WindowId w) override { return windows.at(w).bounds; }
+    ScreenRect Bounds(WindowId w) override { return Find(w).bounds; }
     void MoveTo(WindowId w, int left, int top) override;
     WindowId FindTopLevelByClass(const std::string& className) override;
     void SetForeground(WindowId w) override {
@@ -114,9 +126,9 @@ public:
     }
     void BringToTop(WindowId w) override { calls.push_back("BringToTop " + std::to_string(w)); }
     void SendCommand(WindowId w, unsigned id) override;
-    std::uint32_t StyleOf(WindowId w) override { return contents[w].style; }
-    bool IsUnicode(WindowId w) override { return contents[w].unicode; }
-    int TextLength(WindowId w) override { return static_cast<int>(contents[w].text.size()); }
+    std::uint32_t StyleOf(WindowId w) override { return ContentOf(w).style; }
+    bool IsUnicode(WindowId w) override { return ContentOf(w).unicode; }
+    int TextLength(WindowId w) override { return static_cast<int>(ContentOf(w).text.size()); }
     std::string TextByMessage(WindowId w, int bufferChars) override;
     CodePageText UnicodeTextByMessage(WindowId w) override;
     void SetTextByMessage(WindowId w, const std::string& text) override;
@@ -140,4 +152,12 @@ public:
     // "SetForeground 5", "BringToTop 5", "SendCommand 5 40017", "SetText 5 <text>",
     // "GetText 5 <buffer size>", "GetUnicodeText 5"
     std::vector<std::string> calls;
+    int windowZeroQuestions = 0;
+
+private:
+    // The window's record; an empty one for no window.
+    const Window& Find(WindowId w);
+    bool Exists(WindowId w);
+    // The window's content; an empty one for no window.
+    const Content& ContentOf(WindowId w);
 };

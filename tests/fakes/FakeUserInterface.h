@@ -14,6 +14,11 @@ public:
     ScreenPoint CursorPos() override { return cursor; }
     void SetHourglass(bool on) override { hourglass.push_back(on); }
     void ProcessMessages() override;
+    // Counts as a processing of messages; waits records how long each wait was.
+    void WaitForMessages(int milliseconds) override {
+        waits.push_back(milliseconds);
+        ProcessMessages();
+    }
     WindowId MainWindow() override { return mainWindow; }
     void Sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
     // The next scripted answer; a question without one fails the test.
@@ -25,6 +30,7 @@ public:
     int openWindows = 0;
     std::vector<bool> hourglass;  // true: hourglass, false: default
     int processed = 0;
+    std::vector<int> waits;
     WindowId mainWindow = 0;
     std::function<void()> onProcessMessages;  // what arrives while messages are processed
     std::vector<int> sleeps;

@@ -6,7 +6,6 @@
 #include "support/error.h"
 #include "support/fileutil.h"
 #include "support/sysinfo.h"
-#include "support/fileutil.h"
 
 namespace {
 

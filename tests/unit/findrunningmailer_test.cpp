@@ -130,6 +130,20 @@ TEST_F(FindRunningMailerTest, MissingDriversAndMailersWithoutWindowsAreSkipped) 
     EXPECT_EQ(user.shown.size(), 2u);
 }
 
+// The user empties the Active list while a driver runs (messages are processed meanwhile).
+TEST_F(FindRunningMailerTest, AnActiveListChangedDuringDetectionDoesNotDisturbIt) {
+    Driver("a.exe", "Mailer A", "Mail A");
+    Driver("b.mfs", "Mailer B", "Mail B");
+    windows.Add(20, 0, "Inbox - Mail B - Compose", "BMain");
+    processes.onRun = [this](const std::string& command) {
+        Reply(command);
+        Mailers().activeDrivers.clear();
+    };
+    EXPECT_FALSE(FindRunningMailer(*mailerWindows.CreateChooser(), nullptr));
+    EXPECT_EQ(Mailers().currentDriver, "b.mfs");
+    EXPECT_EQ(calls, 2);
+}
+
 TEST_F(FindRunningMailerTest, RetryFindsAMailerStartedMeanwhile) {
     Driver("a.exe", "Mailer A", "Mail A");
     user.answers = {mrRetry};

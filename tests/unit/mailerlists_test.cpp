@@ -31,7 +31,8 @@ TEST_F(MailerListsTest, MailersSharingADriverMoveTogetherAndBack) {
     EXPECT_TRUE(MakeActive());
     EXPECT_THAT(m.library, ElementsAre(Entry("Alpha", "a.exe"), Entry("Eta", "SHARED.mfs")));
     EXPECT_THAT(m.active, ElementsAre(Entry("beta", "b.exe"), Entry("Beta", "shared.mfs"),
-                                      Entry("delta", "d.exe"), "=" + Entry("Zeta", "shared.mfs")));
+                                      Entry("delta", "d.exe"), Entry("Zeta", "shared.mfs")));
+    EXPECT_THAT(m.sameDriverMarks, ElementsAre(false, false, false, true));
     EXPECT_EQ(props.selectedLibrary, -1);
     EXPECT_EQ(props.selectedActive, 1);
     EXPECT_THAT(m.activeDrivers, ElementsAre("b.exe", "d.exe", "shared.mfs"));
@@ -110,14 +111,15 @@ TEST_F(MailerListsTest, ExclusiveDriversAskBeforeTheActiveListIsCleared) {
          soloAlone,
          {other, plain},
          {solo}},
-        {"both exclusive: the first Yes empties the list, so the second is not asked",
-         {"=" + notes},
+        {"both exclusive: the first Yes empties the list, so the second is not asked; a name "
+         "that starts with \"=\" keeps it",
+         {Entry("=Notes", "notes.mfs")},
          solo,
          mrYes,
          "\"Solo\" cannot exist in the Active list with \"=Notes\"\r\n\n"
          "To remove =Notes press Yes. To abandon this operation, press No",
          {solo},
-         {notes}},
+         {Entry("=Notes", "notes.mfs")}},
     };
     for (const ExclusiveCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -144,12 +146,14 @@ TEST_F(MailerListsTest, ExclusiveDriversAskBeforeTheActiveListIsCleared) {
 TEST_F(MailerListsTest, ClearingTheActiveListKeepsTheLibrarySelectionByTextIgnoringCase) {
     // Equal apart from letter case, in the order the library file gave them.
     m.library = {Entry("MAIL", "m.exe"), Entry("mail", "M.EXE")};
-    m.active = {Entry("Beta", "b.exe"), "=" + Entry("Gamma", "b.exe"), Entry("Delta", "d.exe")};
+    m.active = {Entry("Beta", "b.exe"), Entry("Gamma", "b.exe"), Entry("Delta", "d.exe")};
+    m.sameDriverMarks = {false, true, false};
     props.selectedLibrary = 1;
     props.selectedActive = 2;
 
     ClearActiveList();
     EXPECT_THAT(m.active, IsEmpty());
+    EXPECT_THAT(m.sameDriverMarks, IsEmpty());
     EXPECT_THAT(m.activeDrivers, IsEmpty());
     EXPECT_THAT(m.library, ElementsAre(Entry("Beta", "b.exe"), Entry("Delta", "d.exe"),
                                        Entry("Gamma", "b.exe"), Entry("MAIL", "m.exe"),
@@ -164,30 +168,40 @@ TEST_F(MailerListsTest, ClearingTheActiveListKeepsTheLibrarySelectionByTextIgnor
     EXPECT_EQ(m.library.size(), 6u);
 }
 
+// Marks as "=" shows them: "=" for a marked row, "" for one that is not.
+std::vector<std::string> MarksShown(const MailerLibrary& m) {
+    std::vector<std::string> shown;
+    for (int row = 0; row < static_cast<int>(m.active.size()); ++row) {
+        shown.push_back(HasSameDriverMark(m, row) ? "=" : "");
+    }
+    return shown;
+}
+
 struct MarkCase {
-    std::vector<std::string> before;
+    std::vector<bool> before;
     int selected;
     std::vector<std::string> after;
 };
 
+// The texts never change, so a display name that itself starts with "=" keeps it.
 TEST_F(MailerListsTest, SameDriverMarksFollowTheSelectedEntryInPlace) {
-    const std::string a = Entry("A", "shared.exe");
-    const std::string b = Entry("B", "own.exe");
-    const std::string c = Entry("C", "shared.exe");
-    const std::string d = Entry("D", "Shared.exe");
+    const std::vector<std::string> texts = {Entry("A", "shared.exe"), Entry("B", "own.exe"),
+                                            Entry("C", "shared.exe"), Entry("=D", "Shared.exe")};
     const MarkCase cases[] = {
-        {{a, b, c, d}, 0, {a, b, "=" + c, d}},
-        {{a, b, "=" + c, d}, 2, {"=" + a, b, c, d}},
-        {{"=" + a, b, "=" + c, "=" + d}, 1, {a, b, c, d}},
-        {{"=" + a, b, "=" + c, d}, 0, {a, b, "=" + c, d}},
-        {{"=" + a, b, "=" + c, d}, -1, {"=" + a, b, "=" + c, d}},
-        {{"==" + a, b, c}, 2, {"==" + a, b, c}},
+        {{}, 0, {"", "", "=", ""}},
+        {{false, false, true, false}, 2, {"=", "", "", ""}},
+        {{true, false, true, true}, 1, {"", "", "", ""}},
+        {{true, false, true, false}, 0, {"", "", "=", ""}},
+        {{true, false, true, false}, -1, {"=", "", "=", ""}},
+        {{}, 3, {"", "", "", ""}},
     };
     for (const MarkCase& mc : cases) {
-        m.active = mc.before;
+        m.active = texts;
+        m.sameDriverMarks = mc.before;
         props.selectedActive = mc.selected;
         MarkSameDriver();
-        EXPECT_EQ(m.active, mc.after) << "selected " << mc.selected;
+        EXPECT_EQ(m.active, texts);
+        EXPECT_EQ(MarksShown(m), mc.after) << "selected " << mc.selected;
         EXPECT_EQ(props.selectedActive, mc.selected);
     }
 }

@@ -110,6 +110,33 @@ TEST_F(InvokePGPTest, ATrayThatDoesNotShowWithinTenSecondsIsFatal) {
     EXPECT_TRUE(windows.calls.empty());
 }
 
+// The wait is measured on the steady clock: the local time set back an hour neither
+// stretches it, and it waits for messages rather than spinning.
+TEST_F(InvokePGPTest, TheWaitForTheTrayFollowsTheSteadyClock) {
+    ui.onProcessMessages = [this] {
+        clock.Advance(1000);
+        clock.time.hour -= 1;
+    };
+    processes.winExecResult = 42;
+    EXPECT_FALSE(InvokePGP("-AutoSign"));
+    EXPECT_EQ(ui.processed, 10);
+    EXPECT_EQ(ui.waits, std::vector<int>(10, 50));
+}
+
+// A dialog of ours open through the whole wait: the tray program came meanwhile.
+TEST_F(InvokePGPTest, ATrayThatCameDuringTheLastWaitIsTaken) {
+    ui.onProcessMessages = [this] {
+        clock.Advance(1000);
+        if (ui.processed == 10) {
+            TrayRunning();
+        }
+    };
+    processes.winExecResult = 42;
+    EXPECT_TRUE(InvokePGP("-AutoSign"));
+    EXPECT_TRUE(user.shown.empty());
+    EXPECT_EQ(windows.calls.back(), "SendCommand 40 40018");
+}
+
 TEST_F(InvokePGPTest, AnEncryptingCommandMustLeaveAnEncryptedMessage) {
     const struct {
         const char* command;

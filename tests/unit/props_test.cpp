@@ -63,7 +63,8 @@ TEST_F(PropsTest, WithActiveMailersThePagesShowAndTheMarksAreSet) {
     const std::string a = EntryText({"A", "", "x.exe"});
     const std::string b = EntryText({"B", "", "y.exe"});
     const std::string c = EntryText({"C", "", "x.exe"});
-    Mailers().active = {a, "=" + b, c};
+    Mailers().active = {a, b, c};
+    Mailers().sameDriverMarks = {false, true, false};
     props.selectedActive = 2;
     Shell().recentPage = kPageOptions;
     const PropsView view = RefreshPropsWindow();
@@ -71,7 +72,8 @@ TEST_F(PropsTest, WithActiveMailersThePagesShowAndTheMarksAreSet) {
     EXPECT_FALSE(view.noticeShown);
     EXPECT_FALSE(view.showMailerChoice);
     EXPECT_EQ(Shell().recentPage, kPageOptions);
-    EXPECT_THAT(Mailers().active, ElementsAre("=" + a, b, c));
+    EXPECT_THAT(Mailers().active, ElementsAre(a, b, c));
+    EXPECT_THAT(Mailers().sameDriverMarks, ElementsAre(true, false, false));
 }
 
 TEST_F(PropsTest, SelectPageCountsAllFivePages) {

@@ -137,6 +137,23 @@ TEST_F(SettingsTest, StoredPageBoxesAndTipsAreLoaded) {
     EXPECT_EQ(Stored("TipEnabled"), "1");
 }
 
+// A stored page that does not exist is the nearest that does; the "&Enable" box shows the
+// stored tip switch, off as well as on.
+TEST_F(SettingsTest, AStoredPageIsClampedAndTheEnableBoxFollowsTheTipSwitch) {
+    const struct {
+        const char* page;
+        int shown;
+        const char* tips;
+    } cases[] = {{"2147483647", kPageAbout, "0"}, {"-3", kPageRoutine, "1"}, {"3", 3, "0"}};
+    for (const auto& c : cases) {
+        Put("RecentPage", c.page);
+        Put("TipEnabled", c.tips);
+        LoadSettings();
+        EXPECT_EQ(Shell().recentPage, c.shown) << c.page;
+        EXPECT_EQ(Props().chkTipEnabled, std::string(c.tips) == "1") << c.tips;
+    }
+}
+
 TEST_F(SettingsTest, TipSettingsAreWrittenAndSetTheEnableBox) {
     Shell().tips = TipState{7, false};
     SaveTipSettings();
@@ -197,14 +214,15 @@ TEST_F(SettingsTest, MailingListFileIsReadWithAnyLineEndAndWrittenWithCrLf) {
     EXPECT_EQ(files.Content(DataFile("MailingList.dat")), "");
 }
 
-// Only one leading "=" goes: a display name that starts with "=" loses it too.
-TEST_F(SettingsTest, ActiveListIsSavedWithoutSameDriverMarks) {
-    Mailers().active = {"=Foo Mail" + kGap + "foo.mfs", "Foo Classic" + kGap + "foo.mfs",
-                        "=Equals Mail" + kGap + "eq.exe", "Bar" + kGap + "bar.exe"};
-    SaveSettings();
+// The marks are flags beside the texts: a display name that starts with "=" is saved whole.
+TEST_F(SettingsTest, ActiveListIsSavedAsTheLibraryHasIt) {
     const std::vector<std::string> saved = {
         "Foo Mail" + kGap + "foo.mfs", "Foo Classic" + kGap + "foo.mfs",
-        "Equals Mail" + kGap + "eq.exe", "Bar" + kGap + "bar.exe"};
+        "=Equals Mail" + kGap + "eq.exe", "Bar" + kGap + "bar.exe"};
+    Mailers().libraryLoaded = true;
+    Mailers().active = saved;
+    Mailers().sameDriverMarks = {true, false, true, false};
+    SaveSettings();
     EXPECT_EQ(Mailers().active, saved);
     EXPECT_EQ(files.Content(DataFile("ActiveMailers.dat")),
               saved[0] + "\r\n" + saved[1] + "\r\n" + saved[2] + "\r\n" + saved[3] + "\r\n");
@@ -212,6 +230,18 @@ TEST_F(SettingsTest, ActiveListIsSavedWithoutSameDriverMarks) {
     Mailers().active.clear();
     SaveSettings();
     EXPECT_EQ(files.Content(DataFile("ActiveMailers.dat")), "");
+}
+
+// A drivers folder that could not be read at start-up (a network drive not yet there) leaves
+// the lists empty: an OK then keeps the user's Active mailers as they were.
+TEST_F(SettingsTest, WithoutTheLibraryTheActiveLinesReadAreSavedUnchanged) {
+    const std::string lines = "Foo Mail" + kGap + "foo.mfs\r\nBar" + kGap + "bar.exe\r\n";
+    files.Put(DataFile("ActiveMailers.dat"), lines);
+    profiles.Put(FakeProfiles::kWinIni, "Mail Form Drivers", "Path", "N:\\Drivers");
+    EXPECT_THROW(LoadMailerLibrary(), FileError);
+    EXPECT_TRUE(Mailers().active.empty());
+    SaveSettings();
+    EXPECT_EQ(files.Content(DataFile("ActiveMailers.dat")), lines);
 }
 
 TEST_F(SettingsTest, LoadReadsAndWritesInItsOrderBetweenItsCheckpoints) {
@@ -275,7 +305,9 @@ TEST_F(SettingsTest, AnUnwritableSettingsFileStopsEachOperationAtItsFirstWrite) 
         EXPECT_EQ(Checkpoint(), c.checkpoint) << c.operation;
         EXPECT_EQ(Core().PGPMainProgramPath, "unchanged") << c.operation;
         EXPECT_EQ(Mailers().active[0], "=Foo" + kGap + "foo.mfs") << c.operation;
-        EXPECT_TRUE(Props().chkTipEnabled) << c.operation;
+        // A load has read the tip switch (off) before its first write.
+        EXPECT_EQ(Props().chkTipEnabled, std::string(c.operation) != "LoadSettings")
+            << c.operation;
     }
     EXPECT_FALSE(Shell().tips.enabled);
     EXPECT_FALSE(files.Exists(DataFile("MailingList.dat")));

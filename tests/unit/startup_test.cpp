@@ -18,6 +18,11 @@ using ::testing::IsEmpty;
 
 namespace {
 
+TEST(InstanceNameTest, TheMutexNameIgnoresTheLetterCaseOfTheProgramFile) {
+    EXPECT_EQ(InstanceMutexName("Tervane5.EXE"), InstanceMutexName("tervane5.exe"));
+    EXPECT_EQ(InstanceMutexName("Tervane5.EXE"), "tervane5.exe");
+}
+
 TEST(InstanceNameTest, OnlyAnUpperCaseExeEndingNamesTheInstance) {
     EXPECT_EQ(InstanceName("Tervane5.EXE"), "Tervane5");
     EXPECT_EQ(InstanceName("Tervane5.exe"), "");
@@ -32,10 +37,14 @@ public:
     void ShowPGPToolsButton(bool show) override {
         calls.push_back(show ? "PGPTools shown" : "PGPTools hidden");
     }
-    void Refresh() override { calls.push_back("Refresh"); }
+    void Refresh() override {
+        calls.push_back("Refresh");
+        checkpointAtRefresh = Checkpoint();
+    }
     void ActivateTrayIcons() override { calls.push_back("ActivateTrayIcons"); }
 
     std::vector<std::string> calls;
+    int checkpointAtRefresh = 0;
 };
 
 constexpr const char* kDrivers = "C:\\Drivers";
@@ -46,7 +55,8 @@ protected:
         profiles.Put(FakeProfiles::kWinIni, "Mail Form Drivers", "Path", kDrivers);
         files.Put(std::string(kDrivers) + "\\SELECTG.DAT", "Demo!!demo.exe\r\n");
         files.Put(std::string(kDrivers) + "\\demo.exe", "");
-        system.args = {"C:\\Program Files\\Tervane 5\\Tervane5.EXE", "/s"};
+        // The program's own path is not among its arguments.
+        system.args = {"/s"};
     }
 
     RecordingWindow window;
@@ -89,7 +99,7 @@ TEST_F(StartupTest, CreationRunsItsStepsInOrderAndEndsHiddenWithTheIcons) {
     EXPECT_EQ(Checkpoint(), 4409);
     EXPECT_THAT(user.shown, IsEmpty());
     const std::string log = Log();
-    const std::size_t command = log.find("Cmd: <C:\\Program Files\\Tervane 5\\Tervane5.EXE/s>");
+    const std::size_t command = log.find("Cmd: </s>");
     const std::size_t trimmed = log.find("Log trimmed");
     const std::size_t about = log.find("Mail Form Drivers in: C:\\Drivers");
     EXPECT_NE(command, std::string::npos);
@@ -103,12 +113,27 @@ TEST_F(StartupTest, ASilentStartShowsNoTipAndAnOrdinaryOneDoes) {
     EXPECT_TRUE(Shell().silentStart);
     EXPECT_EQ(tipWindow.openings, 0);
 
-    system.args = {"C:\\Program Files\\Tervane 5\\Tervane5.EXE"};
+    system.args = {};
     FormCreate(window);
     EXPECT_FALSE(Shell().silentStart);
     EXPECT_EQ(tipWindow.openings, 1);
     // The tip state was stored as the "&Enable" box was checked.
     EXPECT_EQ(profiles.ReadPrivate("Tervane5.INI", "General", "TipEnabled", ""), "1");
+}
+
+// The "&Enable" box's click stores the tip settings before its milestones, which are passed
+// with tips off as well.
+TEST_F(StartupTest, TheTipMilestonesComeAfterTheTipSettingsAreStored) {
+    for (const char* enabled : {"1", "0"}) {
+        profiles.Put("Tervane5.INI", "General", "TipEnabled", enabled);
+        profiles.calls.clear();
+        FormCreate(window);
+        EXPECT_EQ(window.checkpointAtRefresh, 4403) << enabled;
+        const bool stored =
+            std::find(profiles.calls.begin(), profiles.calls.end(),
+                      "4401 write Tervane5.INI [General] TipEnabled=1") != profiles.calls.end();
+        EXPECT_EQ(stored, std::string(enabled) == "1") << enabled;
+    }
 }
 
 TEST_F(StartupTest, AMissingLibraryIsReportedAndStartUpStillEndsWithTheIcons) {

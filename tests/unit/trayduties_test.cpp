@@ -197,16 +197,27 @@ TEST_F(ReceiverTest, PassesItsCheckpointsInOrderAndRestoresTheCursor) {
     EXPECT_THAT(ui.hourglass, ElementsAre(false));
 }
 
-TEST_F(ReceiverTest, AFailedWriteIsReportedAndTheDriverIsCalledAllTheSame) {
-    files.FailWrite(Paths().exchangeFile, 5);
+// A disk that is full or refuses the file: the driver would put an empty body into the
+// mail, so it is not called; the result stays on the clipboard and the user is told so.
+TEST_F(ReceiverTest, AFailedWriteKeepsTheResultOnTheClipboardAndCallsNoDriver) {
+    files.FailWrite(Paths().exchangeFile, kErrorDiskFull);
     processes.onRun = nullptr;
     ClipboardReceiverChanged(kResult);
-    ASSERT_EQ(user.shown.size(), 1u);
-    EXPECT_EQ(user.shown[0].checkpoint, 5702);
+    ASSERT_EQ(user.shown.size(), 2u);
     EXPECT_THAT(user.shown[0].text, HasSubstr("WriteFileString:" + Paths().exchangeFile));
-    EXPECT_EQ(processes.runs.size(), 1u);
-    EXPECT_EQ(clipboard.text, "");
-    EXPECT_EQ(Checkpoint(), 5707);
+    EXPECT_EQ(user.shown[1].text, kResultLeftOnClipboard);
+    EXPECT_EQ(user.shown[1].kind, MsgDlgType::Warning);
+    EXPECT_THAT(processes.runs, IsEmpty());
+    EXPECT_EQ(clipboard.text, kResult);
+    EXPECT_FALSE(files.Exists(Paths().exchangeFile));
+    EXPECT_THAT(ui.hourglass, ElementsAre(false));
+}
+
+TEST_F(ReceiverTest, TheResultWrittenForTheDriverIsWipedOnceItHasTakenIt) {
+    ClipboardReceiverChanged(kResult);
+    EXPECT_NE(exchangeAtDriver.find(kResult), std::string::npos);
+    EXPECT_FALSE(files.Exists(Paths().exchangeFile));
+    EXPECT_FALSE(files.overwrites.empty());
 }
 
 }  // namespace

@@ -66,6 +66,7 @@ protected:
     }
 
     void TearDown() override {
+        FakeOs::TearDown();
         ASSERT_EQ(user.shown.size(), static_cast<size_t>(expectedMessages_));
         for (const ScriptedUser::Shown& s : user.shown) {
             EXPECT_EQ(s.text, kTooComplexWindows);

@@ -53,6 +53,7 @@ std::vector<SeenButton> ButtonsLeftToRight(HWND box) {
 SeenMessageBox Read(HWND box) {
     SeenMessageBox seen;
     seen.caption = TextOf(box);
+    seen.owner = GetWindow(box, GW_OWNER);
     for (HWND control : ChildrenOfClass(box, "Static")) {
         if ((GetWindowLongPtrA(control, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
             seen.icon = reinterpret_cast<HICON>(SendMessageA(control, STM_GETICON, 0, 0));

@@ -18,6 +18,7 @@ struct SeenButton {
 
 struct SeenMessageBox {
     std::string caption;
+    HWND owner = nullptr;
     std::string text;  // the texts of its non-icon static controls, joined
     RECT textRect{};   // the last of those controls, on the screen
     HICON icon = nullptr;

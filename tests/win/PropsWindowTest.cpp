@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <utility>
@@ -20,8 +21,11 @@
 #include "core/RunContext.h"
 #include "mailers/MFDDirectory.h"
 #include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/TipWindow.h"
 #include "shell/PropsModel.h"
 #include "shell/ShellState.h"
+#include "shell/TrayDuties.h"
 #include "shell/settings.h"
 #include "win/BuildTree.h"
 #include "win/MessageBoxAnswerer.h"
@@ -39,7 +43,13 @@ const std::string kDemoReader = EntryText({"Demo Mail Reader", "", "DemoMfd.EXE"
 
 class RecordingApplication : public IApplication {
 public:
-    void Terminate() override { terminated = true; }
+    void Terminate() override {
+        if (failTerminate) {
+            throw std::runtime_error("cannot end now");
+        }
+        terminated = true;
+    }
+    bool failTerminate = false;
     bool Terminating() const override { return terminated; }
     bool terminated = false;
 };
@@ -51,9 +61,9 @@ std::string SettingsFilePath() {
 }
 
 // Handles the thread's messages, those already waiting at least, until the condition holds
-// or two seconds have passed.
-bool PumpUntil(const std::function<bool()>& condition) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+// or the time (two seconds unless given) has passed.
+bool PumpUntil(const std::function<bool()>& condition, int milliseconds = 2000) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     for (;;) {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -143,6 +153,7 @@ protected:
           savedSettings_(settingsExisted_ ? FileContent(SettingsFilePath()) : "") {
         Mailers().directory = "C:\\Tervane Test\\Sub Dir";
         Mailers().library = {kAlpha, kDemo, kDemoReader};
+        Mailers().libraryLoaded = true;
         Os().application = &application;
         frmProps = std::make_unique<TfrmProps>(
             win32, [this](HWND, int context) { helpOpened.push_back(context); });
@@ -247,7 +258,8 @@ TEST_F(PropsWindowTest, TheActiveSelectionMarksItsPartnerAndAnActiveDoubleClickR
     SendMessageA(Item(kLstActive), LB_SETCURSEL, 0, 0);
     SendMessageA(Window(), WM_COMMAND, MAKEWPARAM(kLstActive, LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(Item(kLstActive)));
-    EXPECT_EQ(Rows(Item(kLstActive)), (std::vector<std::string>{kDemo, "=" + kDemoReader}));
+    EXPECT_EQ(Rows(Item(kLstActive)), (std::vector<std::string>{kDemo, kDemoReader}));
+    EXPECT_TRUE(HasSameDriverMark(Mailers(), 1));
 
     DoubleClickRow(kLstActive, 0);
     EXPECT_EQ(Rows(Item(kLstLibrary)), (std::vector<std::string>{kAlpha, kDemo, kDemoReader}));
@@ -324,6 +336,99 @@ TEST_F(PropsWindowTest, AHiddenWindowClosesAndEndsTheProgram) {
     EXPECT_TRUE(application.terminated);
     EXPECT_EQ(Checkpoint(), 90030);
     EXPECT_EQ(Core().collaborators.properties, nullptr);
+}
+
+// taskkill without /f asks every top-level window to close, also during a run, which goes on
+// using the window: the request waits for the run's end.
+TEST_F(PropsWindowTest, AHiddenWindowKeepsACloseRequestUntilTheRunHasEnded) {
+    const HWND window = Window();
+    Core().runInProgress = true;
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    PumpUntil([] { return false; }, 300);
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_FALSE(application.terminated);
+
+    Core().runInProgress = false;
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }));
+    EXPECT_TRUE(application.terminated);
+}
+
+TEST_F(PropsWindowTest, DuringARunTheMailerListsOkCancelAndUnloadDoNothing) {
+    ShowWithDemoActive();
+    Core().runInProgress = true;
+    const std::vector<std::string> active = Mailers().active;
+    SendMessageA(Item(kLstActive), WM_LBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
+    Press(kBtnUnload);
+    Press(IDOK);
+    Press(IDCANCEL);
+    EXPECT_EQ(Mailers().active, active);
+    EXPECT_FALSE(application.terminated);
+    EXPECT_TRUE(IsWindowVisible(Window()));
+
+    Core().runInProgress = false;
+    Press(IDCANCEL);
+    EXPECT_FALSE(IsWindowVisible(Window()));
+}
+
+// Owned by the program's hidden window, the boxes have no taskbar buttons of their own.
+TEST_F(PropsWindowTest, MessageBoxesBelongToTheHiddenOwnerWindow) {
+    frmProps->HideFromTaskbar();
+    const HWND owner = GetWindow(Window(), GW_OWNER);
+    ASSERT_NE(owner, nullptr);
+    for (const bool box : {true, false}) {
+        MessageBoxAnswerer answerer;
+        if (box) {
+            Os().dialogs->AppMessageBox("A box", MsgDlgType::Information, kMbOk);
+        } else {
+            Os().dialogs->MessageDlg("A dialog", MsgDlgType::Warning, {MsgDlgBtn::OK}, 0);
+        }
+        const std::optional<SeenMessageBox> seen = answerer.Seen();
+        ASSERT_TRUE(seen);
+        EXPECT_EQ(seen->owner, owner) << box;
+    }
+}
+
+// An error in a tick of Timer1 is the timer's, not the window's.
+TEST_F(PropsWindowTest, AnErrorInATimerTickIsReportedAsTheTimers) {
+    PutFile(TestDir::File(kInstallerFlagName), "");
+    application.failTerminate = true;
+    MessageBoxAnswerer answerer;
+    PostMessageA(Window(), WM_TIMER, PropsTray::kTimer1, 0);
+    PumpUntil([&] { return false; }, 300);
+    const std::optional<SeenMessageBox> seen = answerer.Seen();
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(seen->text.rfind("Error in TTimer.", 0), 0u) << seen->text;
+    EXPECT_NE(seen->text.find("UH cannot end now"), std::string::npos) << seen->text;
+}
+
+TEST_F(PropsWindowTest, APressOnTheAboutTextSelectsItAll) {
+    frmProps->ShowPropsWindow();
+    ChooseTab(4);
+    SendMessageA(Item(kTxtAbout), EM_SETSEL, 3, 3);
+    SendMessageA(Item(kTxtAbout), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    SendMessageA(Item(kTxtAbout), WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+    DWORD start = 1;
+    DWORD end = 0;
+    SendMessageA(Item(kTxtAbout), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, static_cast<DWORD>(GetWindowTextLengthA(Item(kTxtAbout))));
+}
+
+// "Show these tips" cleared in the tip window opened by "Show &Now": the box follows.
+TEST_F(PropsWindowTest, ShowNowLeavesTheEnableBoxAsTheTipWindowLeftTheSwitch) {
+    frmProps->ShowPropsWindow();
+    ChooseTab(3);
+    CheckDlgButton(Window(), kChkTipEnabled, BST_CHECKED);
+    Props().chkTipEnabled = true;
+    // The user clears "Show these tips" and closes the window.
+    class ClearingTipWindow : public ITipWindow {
+        void ShowModal(ITipBrowser& tips) override { tips.SetShowTips(false); }
+        void SetMainIconActive(bool) override {}
+    } tipWindow;
+    Os().tipWindow = &tipWindow;
+    Press(kBtnShowTipNow);
+    EXPECT_EQ(IsDlgButtonChecked(Window(), kChkTipEnabled), BST_UNCHECKED);
 }
 
 TEST_F(PropsWindowTest, UnloadEndsTheProgramAndMinimisingHides) {
@@ -422,7 +527,8 @@ TEST_F(PropsWindowTest, TheTrayIconsCarryTheirTipsAndTheMainOnesRightClickShowsT
     EXPECT_TRUE(Shown(kLstLibrary));
 }
 
-TEST_F(PropsWindowTest, TheToolsMenuSaysTheClipboardToolsAreNotThereYet) {
+// The test's prefix has no printer.
+TEST_F(PropsWindowTest, TheToolsMenusPrintSaysThatThereIsNoDefaultPrinter) {
     frmProps->ActivateTrayIcons();
     MessageBoxAnswerer answerer({IDOK});
     // The menu opens at the cursor; Down and Enter choose its first item, "&Print".
@@ -442,7 +548,9 @@ TEST_F(PropsWindowTest, TheToolsMenuSaysTheClipboardToolsAreNotThereYet) {
     chooser.join();
     const std::optional<SeenMessageBox> seen = answerer.Seen();
     ASSERT_TRUE(seen.has_value());
-    EXPECT_EQ(seen->text, "Printing the clipboard's text is not available yet.");
+    EXPECT_NE(seen->text.find("with UH There is no default printer currently selected"),
+              std::string::npos)
+        << seen->text;
 }
 
 // The mouse is moved by a second thread while this one handles the window's messages.
@@ -511,7 +619,8 @@ TEST_F(PropsWindowTest, ANewReceiverTextIsHandedToTheDriverAndTheSameTextAgainIs
 
     frmProps->SetClipboardReceiverText(armour);
     EXPECT_EQ(Checkpoint(), 5707);
-    EXPECT_NE(FileContent(Paths().exchangeFile).find(armour), std::string::npos);
+    // The driver has taken the result: the file is wiped.
+    EXPECT_EQ(GetFileAttributesA(Paths().exchangeFile.c_str()), INVALID_FILE_ATTRIBUTES);
 
     Checkpoint() = 1;
     frmProps->SetClipboardReceiverText(armour);

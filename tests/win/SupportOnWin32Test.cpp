@@ -11,12 +11,13 @@
 #include "support/deblog.h"
 #include "support/error.h"
 #include "support/fileutil.h"
-#include "support/sysinfo.h"
 #include "support/placefrm.h"
+#include "support/sysinfo.h"
 #include "win/MessageBoxAnswerer.h"
 #include "win/OnWin32.h"
 #include "win/TestDir.h"
 #include "win/TestWindow.h"
+#include "win32/UniqueHandle.h"
 #include "win32/Win32Platform.h"
 #include "win32/WindowHandle.h"
 
@@ -89,6 +90,25 @@ TEST_F(SupportOnWin32, DebugLogEntriesStartWithTheLocalesDateAndTime) {
     EXPECT_FALSE(clock.ShortDateText(before).empty());
     EXPECT_TRUE(std::regex_search(clock.LongTimeText(before), std::regex(R"(\d:\d\d:\d\d)")))
         << clock.LongTimeText(before);
+}
+
+// A log viewer (or a second copy of the program) has the log open; an indexer has a file
+// open for reading. Neither may cost a log line, nor make a file unreadable.
+TEST_F(SupportOnWin32, OtherOpenersThatShareDoNotStopTheLogOrAReader) {
+    WriteDebugLog("first");
+    const UniqueHandle viewer(CreateFileA(DebugLogPath().c_str(), GENERIC_READ,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(viewer.Valid());
+    WriteDebugLog("second");
+    EXPECT_NE(Log().find(": second\r\n"), std::string::npos) << Log();
+
+    const std::string scanned = TestDir::File("scanned.txt");
+    PutFile(scanned, "text");
+    const UniqueHandle scanner(CreateFileA(scanned.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(scanner.Valid());
+    EXPECT_EQ(ReadFileString(scanned), "text");
 }
 
 TEST_F(SupportOnWin32, WindowsVersionTextCarriesTheSystemsNumbers) {

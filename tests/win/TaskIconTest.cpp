@@ -103,6 +103,24 @@ TEST_F(TaskIconTest, ANewTaskbarGetsTheIconBack) {
     EXPECT_FALSE(InTheNotificationArea(icon.Handle(), kId));
 }
 
+// At a start at logon the area may refuse the icon; here it refuses because an icon of the
+// same window and id is there already. The icon comes in with the next taskbar.
+TEST_F(TaskIconTest, AnIconTheAreaRefusedComesInWithTheNextTaskbar) {
+    NOTIFYICONDATAA record{};
+    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    record.hWnd = icon.Handle();
+    record.uID = kId;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &record));
+    icon.SetActive(true);
+    ASSERT_FALSE(icon.Active());
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &record));
+
+    SendMessageA(icon.Handle(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(icon.Active());
+    EXPECT_TRUE(InTheNotificationArea(icon.Handle(), kId));
+    icon.SetActive(false);
+}
+
 TEST_F(TaskIconTest, AnInactiveIconStaysOutWhenATaskbarIsCreated) {
     SendMessageA(icon.Handle(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     EXPECT_FALSE(icon.Active());

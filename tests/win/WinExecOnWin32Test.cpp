@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/WinExecW.h"
 #include "platform/Processes.h"
+#include "support/WinExecW.h"
 #include "support/deblog.h"
 #include "win/BuildTree.h"
 #include "win/MessageBoxAnswerer.h"

@@ -1,0 +1,86 @@
+#include "support/PText32Text.h"
+
+#include <optional>
+
+#include "platform/Clock.h"
+#include "platform/Platform.h"
+
+namespace {
+
+std::string BreakOf(const std::string& text, TBreakSequence sequence) {
+    switch (sequence) {
+        case bsCRLF:
+            return "\r\n";
+        case bsCR:
+            return "\r";
+        case bsLF:
+            return "\n";
+        case bsAuto:
+            break;
+    }
+    for (const char* candidate : {"\r\n", "\r", "\n"}) {
+        if (text.find(candidate) != std::string::npos) {
+            return candidate;
+        }
+    }
+    return "";
+}
+
+// The text that a code stands for; nothing for a character that is not a code.
+std::optional<std::string> CodeValue(char code, int pageNumber, const LocalTime& now) {
+    switch (code) {
+        case 'D':
+            return Os().clock->ShortDateText(now);
+        case 'T':
+            return Os().clock->LongTimeText(now);
+        case 'N':
+            return std::to_string(pageNumber);
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+std::string RemoveLineBreaks(const std::string& text, TBreakSequence sequence) {
+    const std::string lineBreak = BreakOf(text, sequence);
+    if (lineBreak.empty()) {
+        return text;
+    }
+    std::string s = text;
+    // A blank cannot be part of a break, so no replacement makes a new occurrence behind it.
+    for (std::size_t at = s.find(lineBreak); at != std::string::npos; at = s.find(lineBreak, at)) {
+        if (at + lineBreak.size() == s.size()) {
+            s.erase(at);
+            break;
+        }
+        s.replace(at, lineBreak.size(), " ");
+    }
+    return s;
+}
+
+// The scan runs to the end of the text as it grows, so that every code is expanded however
+// long the texts put in before it, and it goes on inside each inserted text, whose blanks
+// count too.
+ExpandedCodes ExpandCodes(const std::string& text, int pageNumber) {
+    const LocalTime now = Os().clock->Now();
+    ExpandedCodes result{text, 0};
+    std::string& s = result.text;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        if (s[i] == ' ') {
+            ++result.spaces;
+        } else if (s[i] == '&' && i + 1 < s.size()) {
+            if (s[i + 1] == '&') {
+                ++i;  // the second "&" starts no code
+            } else if (const auto value = CodeValue(s[i + 1], pageNumber, now)) {
+                s.replace(i, 2, *value);
+                if (value->empty()) {
+                    continue;  // the character after the code is now at i
+                }
+            }
+        }
+        ++i;
+    }
+    return result;
+}
