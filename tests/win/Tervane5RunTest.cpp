@@ -67,13 +67,15 @@ protected:
 
     // The stand-in has handled that many commands; its log appears with the first.
     bool CommandsHandled(std::size_t count) const {
-        return WaitUntil([&] {
-            try {
-                return pgp_.CommandLines().size() >= count;
-            } catch (const std::exception&) {
-                return false;
-            }
-        });
+        return WaitUntil([&] { return CommandCount() >= count; });
+    }
+
+    std::size_t CommandCount() const {
+        try {
+            return pgp_.CommandLines().size();
+        } catch (const std::exception&) {
+            return 0;  // no log yet
+        }
     }
 
     // For a failure: the stand-in's log, the end of the program's log and the captions of
@@ -89,7 +91,12 @@ protected:
         }
         const std::string log = InstalledProgram::DebugLog();
         text += "Debug log:\n" + log;
-        text += "\nWindows shown:";
+        return text + "\nWindows shown:" + WindowsShown();
+    }
+
+    // The captions and control texts of the program's visible windows.
+    std::string WindowsShown() const {
+        std::string text;
         for (HWND window : InstalledProgram::VisibleWindows(*program_)) {
             text += " [" + WindowText(window);
             for (HWND child = GetWindow(window, GW_CHILD); child;
@@ -99,6 +106,29 @@ protected:
             text += "]";
         }
         return text;
+    }
+
+    // The program's visible window that shows the text, once it is there; null for none.
+    HWND WindowShowing(const std::string& part) const {
+        HWND found = nullptr;
+        WaitUntil([&] {
+            for (HWND window : InstalledProgram::VisibleWindows(*program_)) {
+                for (HWND child = GetWindow(window, GW_CHILD); child;
+                     child = GetWindow(child, GW_HWNDNEXT)) {
+                    if (Contains(WindowText(child), part)) {
+                        found = window;
+                        return true;
+                    }
+                }
+            }
+            return false;
+        });
+        return found;
+    }
+
+    // The stand-in's box that holds its command open, once it is shown.
+    HWND PGPHoldingACommand() const {
+        return pgp_.WaitForWindow("#32770", "PGP Stand-in - Busy", 30000);
     }
 
     InstalledProgram install_;
@@ -230,6 +260,53 @@ TEST_F(Tervane5RunTest, ARightClickOpensThePropertiesWhereADoubleClickAndOkMakeA
     EXPECT_EQ(FileContent(InstalledProgram::File("ActiveMailers.dat")),
               "Demo Mail (program driver)" + gap + "DemoMfd.EXE\r\nDemo Mail (script)" + gap +
                   "DemoMail.mfs\r\n");
+}
+
+TEST_F(Tervane5RunTest, WithTheOnlyActiveMailerClosedAClickSaysThatNoMailerIsRunning) {
+    auto mailer = std::make_unique<StandinProgram>(
+        Mailer("/compose", MessageFile("Bob <bob@example.org>", kBody)));
+    ASSERT_NE(mailer->WaitForWindow(demomail::kComposeClass), nullptr);
+    mailer.reset();  // the mailer's window is gone
+    StartProgram();
+    InstalledProgram::ClickMainIcon(icons_, nullptr);
+    HWND box = WindowShowing("No mailers in the Tervane 5 \"Active\" list are running");
+    ASSERT_NE(box, nullptr) << WhatHappened();
+    PostMessageA(FindWindowExA(box, nullptr, "Button", "&Abort"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return InstalledProgram::VisibleWindows(*program_).empty(); }))
+        << WhatHappened();
+    EXPECT_EQ(CommandCount(), 0u) << "PGP was asked although no mailer runs";
+    EXPECT_EQ(EndProgram(), std::optional<DWORD>(0));
+}
+
+// A close request (as taskkill without /f sends) while PGP holds the run: the run ends with
+// the result written back, then the program ends. Meanwhile the mailer lists take no edits.
+TEST_F(Tervane5RunTest, ACloseRequestAndListEditsDuringARunWaitForItsEnd) {
+    pgp_.Configure({"HoldOpen=1"});
+    StandinProgram mailer(Mailer("/compose", MessageFile("Bob <bob@example.org>", kBody)));
+    HWND compose = mailer.WaitForWindow(demomail::kComposeClass);
+    ASSERT_NE(compose, nullptr);
+    StartProgram();
+    const std::string activeBefore = FileContent(InstalledProgram::File("ActiveMailers.dat"));
+    HWND props = program_->TopLevelWindows(false, "TfrmProps").at(0);
+    InstalledProgram::ClickMainIcon(icons_, compose);
+    HWND busy = PGPHoldingACommand();
+    ASSERT_NE(busy, nullptr) << WhatHappened();
+
+    HWND library = GetDlgItem(props, kLstLibrary);
+    SendMessageA(library, LB_SETCURSEL, 0, 0);
+    SendMessageA(props, WM_COMMAND, MAKEWPARAM(kLstLibrary, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(library));
+    SendMessageA(props, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(props, IDOK)));
+    EXPECT_EQ(SendMessageA(GetDlgItem(props, kLstActive), LB_GETCOUNT, 0, 0), 1);
+    PostMessageA(props, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(program_->WaitForExit(2000).has_value()) << "ended in the middle of the run";
+
+    PostMessageA(busy, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitUntil([&] { return StartsWith(BodyOf(compose), kEncryptedBegin); }))
+        << BodyOf(compose) << WhatHappened();
+    EXPECT_EQ(program_->WaitForExit(15000), std::optional<DWORD>(0));
+    EXPECT_EQ(FileContent(InstalledProgram::File("ActiveMailers.dat")), activeBefore);
 }
 
 }  // namespace
