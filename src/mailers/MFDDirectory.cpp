@@ -23,10 +23,17 @@ bool EqualIgnoringCase(const std::string& a, const std::string& b) {
     return LowerAscii(a) == LowerAscii(b);
 }
 
-// Where the gap starts; npos when there is none.
+// Where the gap starts: the last run before the last byte that is not a blank, or, for an
+// entry without a driver file, the blanks at the end; npos when there is none.
 std::size_t GapOf(std::string_view entryText) {
     const std::size_t last = entryText.find_last_not_of(' ');
-    return entryText.rfind(kGap, last == std::string_view::npos ? 0 : last + 1);
+    if (last != std::string_view::npos) {
+        if (const std::size_t gap = entryText.rfind(kGap, last); gap != std::string_view::npos) {
+            return gap;
+        }
+    }
+    const std::size_t end = last == std::string_view::npos ? 0 : last + 1;
+    return entryText.size() - end >= kEntryGap ? end : std::string_view::npos;
 }
 
 bool Contains(std::string_view text, char c) {
