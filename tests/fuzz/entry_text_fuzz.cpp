@@ -34,8 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     entry.DriverFile = TextWithBlankRun(bytes);
     const std::string information = TextWithBlankRun(bytes);
     const std::string caption = TextWithBlankRun(bytes);
-    // A driver file of blanks alone, or with a gap of its own, cannot be told from the name.
-    if (HasGap(entry.DriverFile) || entry.DriverFile.find_first_not_of(' ') == std::string::npos) {
+    // A driver file without a visible byte, or with a gap of its own, cannot be told from
+    // the name.
+    if (HasGap(entry.DriverFile) || TrimBlanks(entry.DriverFile).empty()) {
         return 0;
     }
     // The Active driver list, the mailer groups and the driver calls read the driver file
