@@ -15,8 +15,9 @@ dist: setup
 setup:
 	scripts/setup
 
+# FUZZ_SECONDS=n runs each fuzz target for n seconds instead of 60.
 fuzz:
-	scripts/fuzz
+	scripts/fuzz $(FUZZ_SECONDS)
 
 # Benchmarks run on an optimised build without sanitizers.
 bench: setup

@@ -38,14 +38,6 @@ constexpr int kTrayStartPoll = 50;
 constexpr unsigned kFirstGoodStartResult = 32;
 constexpr const char* kIdentityCharset = "040904b0";
 
-// The short form keeps a path with blanks in one piece on the command line, so that
-// "C:\Program Files\..." cannot start a planted "C:\Program.exe". A path without a short
-// form goes as it is and fails with the system's own reason.
-std::string TrayStartCommand() {
-    const std::string shortPath = ShortPathName(Core().PGPMainProgramPath);
-    return shortPath.empty() ? Core().PGPMainProgramPath : shortPath;
-}
-
 // Keeps messages flowing while the tray program starts up. The time is the steady clock's,
 // so that a change of the local time neither stretches nor ends the wait, and the window is
 // looked for once more after the limit: a dialog of ours open through the whole wait
@@ -70,7 +62,8 @@ WindowId WaitForPGPtray(unsigned startResult) {
 
 // A start that fails is fatal: the program ends once control is back in the message loop.
 WindowId StartPGPtray() {
-    const unsigned result = Os().processes->WinExec(TrayStartCommand(), kSwShowNormal);
+    const unsigned result =
+        Os().processes->WinExec(TrayStartCommand(Core().PGPMainProgramPath), kSwShowNormal);
     if (result < kFirstGoodStartResult) {
         ReportFatalError("Winexec returned " + std::to_string(result), Core().PGPMainProgramPath);
         return 0;
@@ -94,6 +87,11 @@ bool Encrypts(const std::string& command) {
 }
 
 }  // namespace
+
+std::string TrayStartCommand(const std::string& programPath) {
+    const std::string shortPath = ShortPathName(programPath);
+    return shortPath.empty() ? programPath : shortPath;
+}
 
 unsigned PGPCommandId(const std::string& command) {
     for (const PGPCommand& c : kPGPCommands) {

@@ -18,13 +18,6 @@
 
 namespace {
 
-// A chooser row: the description, " / ", the window's caption, then the driver file out of
-// sight behind the entry gap.
-std::string ChooserRow(const TMFDData& reply, const std::string& caption,
-                       const std::string& driver) {
-    return reply.Information + " / " + caption + std::string(kEntryGap, ' ') + driver;
-}
-
 // Asks the driver to describe its mailer. The exchange file is removed before and after, so
 // that a stale file never passes for a reply.
 TMFDData DescribeMailer() {
@@ -64,7 +57,7 @@ RunningMailers ListRunningMailers(IMailerChooser& chooser, IProgressWindow* prog
         if (caption.empty() && reply.Short != kNoWindowNeeded) {
             continue;
         }
-        chooser.AddRow(ChooserRow(reply, caption, m.currentDriver));
+        chooser.AddRow(ChooserRow(reply.Information, caption, m.currentDriver));
         ++running.rows;
         running.lastAdded = m.currentDriver;
     }
@@ -78,6 +71,11 @@ bool AskRetry() {
 }
 
 }  // namespace
+
+std::string ChooserRow(const std::string& information, const std::string& caption,
+                       const std::string& driver) {
+    return information + " / " + caption + std::string(kEntryGap, ' ') + driver;
+}
 
 std::string NoMailersRunningText() {
     return std::string("No mailers in the ") + kAppTitle +

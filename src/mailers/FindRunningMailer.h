@@ -10,6 +10,11 @@ class IProgressWindow;
 // The Short value by which a driver says that its mailer needs no window to be found.
 constexpr const char* kNoWindowNeeded = ">None<";
 
+// A chooser row: the mailer's description, " / ", its window's caption, then the driver
+// file out of sight behind the entry gap, from where the choice reads it back.
+std::string ChooserRow(const std::string& information, const std::string& caption,
+                       const std::string& driver);
+
 // "No mailers in the Tervane 5 "Active" list are running. ..."
 std::string NoMailersRunningText();
 

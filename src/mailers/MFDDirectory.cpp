@@ -23,6 +23,19 @@ bool EqualIgnoringCase(const std::string& a, const std::string& b) {
     return LowerAscii(a) == LowerAscii(b);
 }
 
+// Where the gap starts: the last run before the last byte that is not a blank, or, for an
+// entry without a driver file, the blanks at the end; npos when there is none.
+std::size_t GapOf(std::string_view entryText) {
+    const std::size_t last = entryText.find_last_not_of(' ');
+    if (last != std::string_view::npos) {
+        if (const std::size_t gap = entryText.rfind(kGap, last); gap != std::string_view::npos) {
+            return gap;
+        }
+    }
+    const std::size_t end = last == std::string_view::npos ? 0 : last + 1;
+    return entryText.size() - end >= kEntryGap ? end : std::string_view::npos;
+}
+
 bool Contains(std::string_view text, char c) {
     return text.find(c) != std::string_view::npos;
 }
@@ -69,14 +82,18 @@ std::string EntryText(const MailerEntry& entry) {
 }
 
 std::string DriverFileOf(std::string_view entryText) {
-    const std::size_t gap = entryText.find(kGap);
+    const std::size_t gap = GapOf(entryText);
     return gap == std::string_view::npos ? std::string()
                                          : TrimBlanks(entryText.substr(gap + kEntryGap));
 }
 
 std::string DisplayNameOf(std::string_view entryText) {
-    const std::size_t gap = entryText.find(kGap);
-    return gap == std::string_view::npos ? std::string() : std::string(entryText.substr(0, gap));
+    const std::size_t gap = GapOf(entryText);
+    if (gap == std::string_view::npos) {
+        return {};
+    }
+    const std::string_view name = entryText.substr(0, gap);
+    return std::string(name.substr(0, name.find_last_not_of(' ') + 1));
 }
 
 MailerEntry ParseLibraryLine(std::string_view line) {

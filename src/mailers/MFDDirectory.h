@@ -23,11 +23,15 @@ constexpr std::size_t kEntryGap = 200;
 // the driver file.
 std::string EntryText(const MailerEntry& entry);
 
-// The text after the first run of kEntryGap blanks, without surrounding blanks and control
-// characters; empty when there is no such run. A display mark in front does not matter.
+// The gap of an entry text is its last run of kEntryGap blanks, blanks at its very end not
+// counted: the visible part in front (a display name, a window caption, a description) may
+// hold such a run of its own, and must not cut the driver file short there.
+
+// The text after the gap, without surrounding blanks and control characters; empty when
+// there is no gap. A display mark in front does not matter.
 std::string DriverFileOf(std::string_view entryText);
 
-// The text before the first run of kEntryGap blanks; empty when there is no such run.
+// The text before the gap, without blanks at its end; empty when there is no gap.
 std::string DisplayNameOf(std::string_view entryText);
 
 // The fields of a library line, separated by "!": name, flags, driver file. Missing fields

@@ -1,6 +1,7 @@
 #include "support/replace.h"
 
 #include <algorithm>
+#include <cassert>
 #include <string_view>
 #include <vector>
 
@@ -85,6 +86,23 @@ private:
     std::vector<std::string_view> pending_;
 };
 
+// Whether Old, placed at some offset against New so that the two share at least one byte,
+// agrees with New on every byte they share.
+bool CanOverlap(std::string_view oldText, std::string_view newText) {
+    const auto oldSize = static_cast<std::ptrdiff_t>(oldText.size());
+    const auto newSize = static_cast<std::ptrdiff_t>(newText.size());
+    for (std::ptrdiff_t offset = 1 - oldSize; offset < newSize; ++offset) {
+        const std::ptrdiff_t first = std::max<std::ptrdiff_t>(0, -offset);
+        const std::ptrdiff_t last = std::min(oldSize, newSize - offset);
+        const auto shared = static_cast<std::size_t>(last - first);
+        if (oldText.substr(static_cast<std::size_t>(first), shared) ==
+            newText.substr(static_cast<std::size_t>(first + offset), shared)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 // Each part of S is cut as its 1-based bounds say, clamped to the string: a position before
@@ -112,5 +130,11 @@ std::string ReplaceAll(const std::string& oldText, const std::string& s,
     if (oldText.empty()) {
         return s;
     }
+    // The one breach of the precondition that is sure to hang: every replacement makes another.
+    assert(newText.find(oldText) == std::string::npos);
     return LeftmostReplacer(oldText, s, newText).Run();
+}
+
+bool ReplaceAllIsBounded(const std::string& oldText, const std::string& newText) {
+    return oldText.empty() || newText.size() < oldText.size() || !CanOverlap(oldText, newText);
 }

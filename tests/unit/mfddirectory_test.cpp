@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeOs.h"
+#include "mailers/FindRunningMailer.h"
 #include "platform/FileError.h"
 
 using ::testing::ElementsAre;
@@ -21,9 +22,14 @@ struct TextCase {
     std::string driverFile;
 };
 
-TEST(EntryTextTest, NameAndDriverAreFoundAroundTheFirstGap) {
+TEST(EntryTextTest, NameAndDriverAreFoundAroundTheLastGap) {
+    const std::string caption = "Inbox" + std::string(300, ' ') + "Draft";
     const TextCase cases[] = {
         {"Foo Mail" + kGap + "foo.mfs", "Foo Mail", "foo.mfs"},
+        // The visible part may hold a gap of its own: a name, or a chooser row's caption.
+        {"Foo" + kGap + "Mail" + kGap + "foo.mfs", "Foo" + kGap + "Mail", "foo.mfs"},
+        {ChooserRow("Demo", caption, "DEMO.EXE"), "Demo / " + caption, "DEMO.EXE"},
+        {"Foo" + kGap + "foo.mfs" + kGap, "Foo", "foo.mfs"},
         {"=Foo Mail" + kGap + "foo.mfs", "=Foo Mail", "foo.mfs"},
         {"Foo " + kGap + "  foo.mfs \r\n", "Foo", "foo.mfs"},
         {kGap + "x.exe", "", "x.exe"},

@@ -87,4 +87,32 @@ TEST(ReplaceAll, AgreesWithTheLiteralLoopOnRandomTexts) {
     EXPECT_GT(compared, 20000);
 }
 
+// The program's replacements of PGP markers and line ends (the quotation goes through byte
+// 255) stand for the first pairs; the others break the precondition each in its own way.
+TEST(ReplaceAll, BoundedPairsShrinkTheTextOrCannotMakeAnOccurrence) {
+    const struct {
+        std::string oldText, newText;
+        bool bounded;
+    } cases[] = {
+        {"\n -----BEGIN PGP ", "\n-----BEGIN PGP ", true},
+        {"\n -----END PGP ", "\n-----END PGP ", true},
+        {"\r\n", "\xff", true},
+        {"\xff", "\r\n> ", true},
+        {"", "abc", true},
+        {"aba", "b", true},
+        {"ab", "xyz", true},
+        {"ab", "xaby", false},  // New holds Old
+        {"ab", "bx", false},    // an occurrence reaching into New from the left
+        {"ab", "xa", false},    // and from the right
+        {"ba", "aab", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReplaceAllIsBounded(c.oldText, c.newText), c.bounded)
+            << testing::PrintToString(c.oldText) << " " << testing::PrintToString(c.newText);
+    }
+    // The last pair doubles the "a"s at every "b".
+    EXPECT_EQ(ReplaceAll("ba", std::string(10, 'b') + "a", "aab"),
+              std::string(1024, 'a') + std::string(10, 'b'));
+}
+
 }  // namespace
