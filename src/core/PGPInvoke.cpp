@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "platform/Processes.h"
 #include "platform/UserInterface.h"
+#include "support/command.h"
 #include "support/error.h"
 #include "support/fileutil.h"
 #include "support/sysinfo.h"
@@ -38,12 +39,10 @@ constexpr int kTrayStartPoll = 50;
 constexpr unsigned kFirstGoodStartResult = 32;
 constexpr const char* kIdentityCharset = "040904b0";
 
-// The short form keeps a path with blanks in one piece on the command line, so that
-// "C:\Program Files\..." cannot start a planted "C:\Program.exe". A path without a short
-// form goes as it is and fails with the system's own reason.
+// The short form, or quotes where there is none, keep a path with blanks in one piece on the
+// command line, so that "C:\Program Files\..." cannot start a planted "C:\Program.exe".
 std::string TrayStartCommand() {
-    const std::string shortPath = ShortPathName(Core().PGPMainProgramPath);
-    return shortPath.empty() ? Core().PGPMainProgramPath : shortPath;
+    return ProgramPart(ShortFormOrPath(Core().PGPMainProgramPath));
 }
 
 // Keeps messages flowing while the tray program starts up. The time is the steady clock's,

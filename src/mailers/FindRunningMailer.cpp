@@ -15,6 +15,7 @@
 #include "support/AppInfo.h"
 #include "support/HelpContexts.h"
 #include "support/ProgramPaths.h"
+#include "support/fileutil.h"
 
 namespace {
 
@@ -25,16 +26,16 @@ std::string ChooserRow(const TMFDData& reply, const std::string& caption,
     return reply.Information + " / " + caption + std::string(kEntryGap, ' ') + driver;
 }
 
-// Asks the driver to describe its mailer. The exchange file is removed before and after, so
-// that a stale file never passes for a reply.
+// Asks the driver to describe its mailer. The exchange file is wiped before and after, so
+// that a stale file never passes for a reply, and a message left from an earlier run does
+// not stay behind in the disk's free space.
 TMFDData DescribeMailer() {
-    IFiles& files = *Os().files;
     const std::string& exchangeFile = Paths().exchangeFile;
-    files.Remove(exchangeFile);
+    WipeFile(exchangeFile);
     CallDriver("Data File=" + exchangeFile);
     TMFDData reply;
     ReadMFDFile(exchangeFile, reply);
-    files.Remove(exchangeFile);
+    WipeFile(exchangeFile);
     return reply;
 }
 

@@ -56,6 +56,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         TfrmProps frmProps(platform);
         FormCreate(frmProps);
         RunMessageLoop();
+        WipeExchangeFile();
     }
     // A session's last line says "Started" although the program is ending: logs of every
     // version end so, and whoever reads them looks for that line.

@@ -11,12 +11,35 @@
 #include "platform/Processes.h"
 #include "platform/VersionInfo.h"
 
+// A text assigned directly is another program's change: it moves the sequence number on
+// as well, when it is next asked for.
 class FakeClipboard : public IClipboard {
 public:
     std::string Text() override { return text; }
-    void SetText(const std::string& t) override { text = t; }
+    void SetText(const std::string& t) override {
+        text = t;
+        Changed();
+    }
+    void Clear() override {
+        text.clear();
+        Changed();
+    }
+    unsigned SequenceNumber() override {
+        if (text != textAtSequence_) {
+            Changed();
+        }
+        return sequence_;
+    }
 
     std::string text;
+
+private:
+    void Changed() {
+        ++sequence_;
+        textAtSequence_ = text;
+    }
+    unsigned sequence_ = 1;
+    std::string textAtSequence_;
 };
 
 // Starts nothing: each start is recorded, and its outcome is what the test set.
