@@ -43,7 +43,8 @@ std::string Win32System::ShortPath(const std::string& path) {
 
 std::string Win32System::LocalAppDataFolder() {
     char folder[MAX_PATH];
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder))) {
+    if (FAILED(
+            SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder))) {
         return "";
     }
     return folder;

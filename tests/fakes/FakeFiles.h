@@ -29,7 +29,10 @@ public:
     void MakeReadOnly(const std::string& path) { readOnly_.insert(Key(path)); }
     bool IsReadOnly(const std::string& path) const { return readOnly_.count(Key(path)) > 0; }
     bool FolderExists(const std::string& path) const { return folders_.count(Key(path)) > 0; }
-    void RefuseFolder(const std::string& path) { refusedFolders_.insert(Key(path)); }
+    void RefuseFolder(const std::string& path) {
+        refusedFolders_.insert(Key(path));
+        folders_.erase(Key(path));
+    }
     // Another program reads the file without sharing it for the next `times` reads of ours:
     // each fails with a sharing violation; writing and removing still work.
     static constexpr int kAlways = -1;
@@ -48,8 +51,8 @@ public:
     }
 
     // One line per call that reached the file system: "Overwrite <path> <n>", "Truncate <path>",
-    // "Remove <path>", "ClearReadOnly <path>", "WriteAll <path> <n>", "Append <path> <n>", "ReadAll <path>",
-    // "FindFirst <pattern>".
+    // "Remove <path>", "ClearReadOnly <path>", "WriteAll <path> <n>", "Append <path> <n>", "ReadAll
+    // <path>", "FindFirst <pattern>".
     std::vector<std::string> calls;
     // The data of each Overwrite, in order.
     std::vector<std::string> overwrites;
