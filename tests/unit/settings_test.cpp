@@ -306,7 +306,8 @@ TEST_F(SettingsTest, AnUnwritableSettingsFileStopsEachOperationAtItsFirstWrite) 
         EXPECT_EQ(Core().PGPMainProgramPath, "unchanged") << c.operation;
         EXPECT_EQ(Mailers().active[0], "=Foo" + kGap + "foo.mfs") << c.operation;
         // A load has read the tip switch (off) before its first write.
-        EXPECT_EQ(Props().chkTipEnabled, std::string(c.operation) != "LoadSettings") << c.operation;
+        EXPECT_EQ(Props().chkTipEnabled, std::string(c.operation) != "LoadSettings")
+            << c.operation;
     }
     EXPECT_FALSE(Shell().tips.enabled);
     EXPECT_FALSE(files.Exists(DataFile("MailingList.dat")));
