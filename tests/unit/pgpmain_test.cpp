@@ -795,6 +795,13 @@ INSTANTIATE_TEST_SUITE_P(
                                          Fault::ReadRefusedAlways, Fault::WipeRefused,
                                          Fault::PGPCancelled, Fault::PGPFails, Fault::WriteRefused,
                                          Fault::DiskFull),
-                       ::testing::Bool()));
+                       ::testing::Bool()),
+    [](const auto& info) {
+        constexpr const char* kNames[] = {
+            "None",         "DriverMissing", "ReadRefusedOnce", "ReadRefusedAlways", "WipeRefused",
+            "PGPCancelled", "PGPFails",      "WriteRefused",    "DiskFull"};
+        return std::string(kNames[static_cast<int>(std::get<0>(info.param))]) +
+               (std::get<1>(info.param) ? "Incoming" : "Outgoing");
+    });
 
 }  // namespace
