@@ -789,6 +789,14 @@ TEST_P(MainPGPFaults, LeaveNoExchangeFileAndNoBodyOnTheClipboard) {
     EXPECT_EQ(Checkpoint(), 5599);
 }
 
+std::string FaultName(const ::testing::TestParamInfo<std::tuple<Fault, bool>>& info) {
+    constexpr const char* kNames[] = {
+        "None",         "DriverMissing", "ReadRefusedOnce", "ReadRefusedAlways", "WipeRefused",
+        "PGPCancelled", "PGPFails",      "WriteRefused",    "DiskFull"};
+    return std::string(kNames[static_cast<int>(std::get<0>(info.param))]) +
+           (std::get<1>(info.param) ? "Incoming" : "Outgoing");
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Faults, MainPGPFaults,
     ::testing::Combine(::testing::Values(Fault::None, Fault::DriverMissing, Fault::ReadRefusedOnce,
@@ -796,12 +804,6 @@ INSTANTIATE_TEST_SUITE_P(
                                          Fault::PGPCancelled, Fault::PGPFails, Fault::WriteRefused,
                                          Fault::DiskFull),
                        ::testing::Bool()),
-    [](const auto& info) {
-        constexpr const char* kNames[] = {
-            "None",         "DriverMissing", "ReadRefusedOnce", "ReadRefusedAlways", "WipeRefused",
-            "PGPCancelled", "PGPFails",      "WriteRefused",    "DiskFull"};
-        return std::string(kNames[static_cast<int>(std::get<0>(info.param))]) +
-               (std::get<1>(info.param) ? "Incoming" : "Outgoing");
-    });
+    FaultName);
 
 }  // namespace
