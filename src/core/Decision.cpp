@@ -50,6 +50,15 @@ bool IsListedAddress(const std::string& listText, const std::string& token) {
     return listText.find("\r\n" + LowerAscii(token) + "\r\n") != std::string::npos;
 }
 
+// A stop before the text is looked at, told in the application's message box.
+RunDecision StopAtOnce(const char* message) {
+    RunDecision stop;
+    stop.outcome = RunOutcome::Stop;
+    stop.stopBox = StopBox::AppMessageBox;
+    stop.message = message;
+    return stop;
+}
+
 // Neither a window bit nor a body: the driver gave nothing to work on.
 bool NothingRead(const TMFDData& data) {
     return (data.Wtype & (kWtypeOutgoing | kWtypePosting | kWtypeIncoming)) == 0 && !data.HasBody;
@@ -175,19 +184,6 @@ bool MailingListHit(const std::string& to, const std::string& cc,
     }
     return false;
 }
-
-namespace {
-
-// A stop before the text is looked at, told in the application's message box.
-RunDecision StopAtOnce(const char* message) {
-    RunDecision stop;
-    stop.outcome = RunOutcome::Stop;
-    stop.stopBox = StopBox::AppMessageBox;
-    stop.message = message;
-    return stop;
-}
-
-}  // namespace
 
 // The clipboard's text ends at its first zero byte: PGP would work on part of the message
 // and the write-back would replace the whole message with that part.
