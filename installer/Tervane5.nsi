@@ -338,6 +338,9 @@ Section "Uninstall"
     !insertmacro RemoveRunTimeFiles "$0"
     RMDir "$0"
     Delete "$LOCALAPPDATA\VirtualStore\Windows\Tervane5.INI"
+    ; The current user's folder of the exchange file.
+    Delete "$LOCALAPPDATA\Tervane 5\tmpmfd.tmp"
+    RMDir "$LOCALAPPDATA\Tervane 5"
     SetShellVarContext all
 
     ReadINIStr $0 "$WINDIR\win.ini" "Mail Form Drivers" "Path"

@@ -4,6 +4,7 @@
 
 #include "shell/settings.h"
 #include "support/error.h"
+#include "support/fileutil.h"
 
 namespace {
 
@@ -52,6 +53,10 @@ ShellState& Shell() {
 
 PropsModel& Props() {
     return Program().props;
+}
+
+std::set<std::string>& WipeFailuresShown() {
+    return Program().wipeFailuresShown;
 }
 
 TVersionLabel& VersionLabel1() {

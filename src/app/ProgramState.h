@@ -7,6 +7,8 @@
 // depends only on the part it uses.
 
 #include <optional>
+#include <set>
+#include <string>
 
 #include "core/CoreState.h"
 #include "mailers/MFDDirectory.h"
@@ -24,6 +26,7 @@ struct ProgramState {
     MailerLibrary mailers;
     ShellState shell;
     PropsModel props;
+    std::set<std::string> wipeFailuresShown;
     // Made on first use: making it reads the version resource through os.
     std::optional<TVersionLabel> versionLabel1;
 };

@@ -8,6 +8,7 @@
 #include "mailers/MFDDirectory.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
+#include "platform/System.h"
 #include "platform/UserInterface.h"
 #include "shell/PropsModel.h"
 #include "shell/ShellState.h"
@@ -28,6 +29,8 @@ namespace {
 
 constexpr const char* kMainWindowClass = "TfrmProps";
 constexpr const char* kExeEnding = ".EXE";
+// The exchange file's folder under the user's local application data folder.
+constexpr const char* kExchangeFolderName = "Tervane 5";
 
 // Runs one creation step. A failure is reported as the application reports what nothing
 // caught, and creation goes on with the next step.
@@ -54,13 +57,39 @@ void ReadCommandLine() {
 // The mailer library; the Active driver list is rebuilt even when the library file cannot
 // be read, so that it matches the Active list as it stands.
 void LoadMailers() {
-    Paths().exchangeFile = Paths().shortDir + kExchangeFileName;
     try {
         LoadMailerLibrary();
     } catch (...) {
         BuildActiveDriverList();
         throw;
     }
+}
+
+// A drive and a backslash, or a network path.
+bool IsAbsolute(const std::string& path) {
+    return (path.size() >= 3 && path[1] == ':' && path[2] == '\\') || path.starts_with("\\\\");
+}
+
+// The folder, without its trailing backslash, where only this user reads the exchange file
+// and where no VirtualStore redirects the program or a driver. Without one the file stays
+// in the program's folder, where it was always found.
+std::string ExchangeFolder() {
+    const std::string local = Os().system->LocalAppDataFolder();
+    if (IsAbsolute(local)) {
+        const std::string folder = local + "\\" + kExchangeFolderName;
+        if (Os().files->CreateFolder(folder)) {
+            return folder;
+        }
+    }
+    WriteDebugLog("No folder of the user's own for tmpmfd.tmp, using " + Paths().dir);
+    return Paths().dir.substr(0, Paths().dir.size() - 1);
+}
+
+// Drivers get the path without quotes: its short form keeps it free of blanks where the
+// volume has short names. A file left by a run that did not end is wiped.
+void PrepareExchangeFile() {
+    Paths().exchangeFile = ShortFormOrPath(ExchangeFolder()) + "\\" + kExchangeFileName;
+    WipeFile(Paths().exchangeFile);
 }
 
 bool PGPToolsInstalled() {
@@ -105,7 +134,7 @@ std::string InstanceMutexName(const std::string& programFileName) {
 void PrepareProgramPaths(const std::string& programPath) {
     ProgramPaths& paths = Paths();
     paths.dir = PathOfFile(programPath);
-    paths.shortDir = ShortPathName(paths.dir);
+    paths.shortDir = ShortFormOrPath(paths.dir);
     Os().files->Remove(paths.dir + "Installer.Flg");
 }
 
@@ -118,6 +147,10 @@ bool MustStepAside(bool previousInstanceRunning) {
     return previousInstanceRunning;
 }
 
+void WipeExchangeFile() {
+    WipeFile(Paths().exchangeFile);
+}
+
 void FormCreate(IMainWindowSteps& window) {
     Step(LoadDistInfo);
     Step(ResetRunState);
@@ -125,6 +158,7 @@ void FormCreate(IMainWindowSteps& window) {
     Step([] { Os().ui->ProcessMessages(); });
     Step(TrimDebugLog);
     Step([&] { window.HideFromTaskbar(); });
+    Step(PrepareExchangeFile);
     Step(LoadMailers);
     Step([&] {
         window.Hide();

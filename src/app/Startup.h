@@ -35,13 +35,18 @@ std::string InstanceName(const std::string& programFileName);
 // while mutex names respect it.
 std::string InstanceMutexName(const std::string& programFileName);
 
-// Forms the program-wide paths from the program's own path and removes a stale
+// Forms the program-wide paths from the program's own path (the short form of its folder,
+// or the folder itself when it has none) and removes a stale
 // "Installer.Flg", so that an old request to end does not end this run.
 void PrepareProgramPaths(const std::string& programPath);
 
 // True when this start must end at once because another copy runs; "AllowDuplicateInstance.Flg"
 // lets one start through and is removed by it.
 bool MustStepAside(bool previousInstanceRunning);
+
+// Wipes the exchange file: at the end of the program a message that a driver left behind (a
+// run that the user ended, a driver that hung) does not outlive it.
+void WipeExchangeFile();
 
 // The creation steps of the main window in their order. A step that fails is reported
 // through the application's exception handler and the next step runs, so that start-up

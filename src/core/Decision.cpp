@@ -10,6 +10,10 @@
 namespace {
 
 constexpr const char* kNoDataText = "Couldn't get data from your e-mail program";
+constexpr const char* kNulInBodyText =
+    "The message holds a NUL character (a zero byte). The clipboard would carry the text "
+    "only up to that character and the rest of the message would be lost, so Tervane 5 has "
+    "left the message as it is. Remove the character from the message and try again.";
 constexpr const char* kPostingEncryptText =
     "You have opted to encrypt a message to a mailing list or newsgroup. This is not usually "
     "appropriate conduct. Are you sure you want to do this?";
@@ -44,6 +48,15 @@ std::string MailingListText(const std::vector<std::string>& mailingList) {
 
 bool IsListedAddress(const std::string& listText, const std::string& token) {
     return listText.find("\r\n" + LowerAscii(token) + "\r\n") != std::string::npos;
+}
+
+// A stop before the text is looked at, told in the application's message box.
+RunDecision StopAtOnce(const char* message) {
+    RunDecision stop;
+    stop.outcome = RunOutcome::Stop;
+    stop.stopBox = StopBox::AppMessageBox;
+    stop.message = message;
+    return stop;
 }
 
 // Neither a window bit nor a body: the driver gave nothing to work on.
@@ -172,13 +185,14 @@ bool MailingListHit(const std::string& to, const std::string& cc,
     return false;
 }
 
+// The clipboard's text ends at its first zero byte: PGP would work on part of the message
+// and the write-back would replace the whole message with that part.
 RunDecision DecideRun(const RunInput& input) {
     if (NothingRead(input.data)) {
-        RunDecision stop;
-        stop.outcome = RunOutcome::Stop;
-        stop.stopBox = StopBox::AppMessageBox;
-        stop.message = kNoDataText;
-        return stop;
+        return StopAtOnce(kNoDataText);
+    }
+    if (input.data.Body.find('\0') != std::string::npos) {
+        return StopAtOnce(kNulInBodyText);
     }
     RunState state;
     ClassifyBody(input, state);

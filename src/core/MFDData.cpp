@@ -5,12 +5,19 @@
 #include <limits>
 #include <string_view>
 
+#include "platform/FileError.h"
+#include "platform/Platform.h"
+#include "platform/UserInterface.h"
 #include "support/fileutil.h"
 #include "support/strutil.h"
 
 namespace {
 
 constexpr std::string_view kHeaderEnd = "\r\n\r\n";
+
+// A sharing violation is tried again this often, with this wait in between: about a second.
+constexpr int kReadAttempts = 10;
+constexpr int kReadRetryWait = 100;
 
 // A driver's 3 names a received message; the program only knows the incoming bit.
 constexpr std::int32_t kWtypeDriverIncoming = 3;
@@ -181,8 +188,20 @@ void ParseMFDText(const std::string& text, TMFDData& data) {
     data.HasBody = !data.Body.empty();
 }
 
+// A virus scanner or an indexer may hold the file for a moment after the driver wrote it;
+// only when it holds the file for longer does the read fail.
 void ReadMFDFile(const std::string& path, TMFDData& data) {
-    ParseMFDText(ReadFileString(path), data);
+    for (int attempt = 1;; ++attempt) {
+        try {
+            ParseMFDText(ReadFileString(path), data);
+            return;
+        } catch (const FileError& e) {
+            if (e.Code() != kErrorSharingViolation || attempt == kReadAttempts) {
+                throw;
+            }
+        }
+        Os().ui->WaitForMessages(kReadRetryWait);
+    }
 }
 
 std::string MFDText(const TMFDData& data) {

@@ -49,7 +49,8 @@ std::int32_t MFDInteger(const std::string& value);
 // Fills a cleared record from an exchange file's text. Never fails.
 void ParseMFDText(const std::string& text, TMFDData& data);
 
-// Reads the file at path into the record; an absent file leaves it cleared.
+// Reads the file at path into the record; an absent file leaves it cleared. A file that
+// another program holds is tried again for about a second before the FileError passes on.
 void ReadMFDFile(const std::string& path, TMFDData& data);
 
 // The text that WriteMFDFile writes for a record.

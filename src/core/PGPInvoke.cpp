@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "platform/Processes.h"
 #include "platform/UserInterface.h"
+#include "support/command.h"
 #include "support/error.h"
 #include "support/fileutil.h"
 #include "support/sysinfo.h"
@@ -89,8 +90,7 @@ bool Encrypts(const std::string& command) {
 }  // namespace
 
 std::string TrayStartCommand(const std::string& programPath) {
-    const std::string shortPath = ShortPathName(programPath);
-    return shortPath.empty() ? programPath : shortPath;
+    return ProgramPart(ShortFormOrPath(programPath));
 }
 
 unsigned PGPCommandId(const std::string& command) {

@@ -15,10 +15,9 @@ constexpr unsigned kDefaultPGPCommandId = 40016;
 // the table, the empty text included.
 unsigned PGPCommandId(const std::string& command);
 
-// The command line that starts PGP's tray program: its path in the short form, which keeps
-// a path with blanks in one piece, so that "C:\Program Files\..." cannot start a planted
-// "C:\Program.exe". A path without a short form goes as it is and fails with the system's
-// own reason.
+// The command line that starts PGP's tray program: its path in the short form, or in quotes
+// where there is none, keeps a path with blanks in one piece, so that "C:\Program Files\..."
+// cannot start a planted "C:\Program.exe".
 std::string TrayStartCommand(const std::string& programPath);
 
 // The tray program's hidden window; 0 when it is not running.

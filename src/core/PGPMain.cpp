@@ -1,6 +1,7 @@
 #include "core/PGPMain.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/CoreState.h"
@@ -35,6 +36,12 @@ public:
     ~RunInProgress() { Core().runInProgress = false; }
     RunInProgress(const RunInProgress&) = delete;
     RunInProgress& operator=(const RunInProgress&) = delete;
+};
+
+// What the clean-up takes back: the outgoing body that this run put on the clipboard, known
+// by the clipboard's sequence number right after.
+struct RunLeftovers {
+    std::optional<unsigned> bodyOnClipboard;
 };
 
 IRunProperties& Properties() {
@@ -168,8 +175,12 @@ void RunOutgoing(const std::string& command, IProgressWindow& progress) {
     progress.SetPosition(83);
 }
 
-void HandToPGP(const RunDecision& decision, IProgressWindow& progress) {
+// After an incoming run PGP's plain text stays on the clipboard on purpose, for the tools.
+void HandToPGP(const RunDecision& decision, IProgressWindow& progress, RunLeftovers& leftovers) {
     Os().clipboard->SetText(decision.body);
+    if (!decision.incoming) {
+        leftovers.bodyOnClipboard = Os().clipboard->SequenceNumber();
+    }
     progress.SetPosition(70);
     WriteDebugLog("Invoked PGP with " + decision.command);
     Checkpoint() = 5510;
@@ -181,7 +192,7 @@ void HandToPGP(const RunDecision& decision, IProgressWindow& progress) {
 }
 
 // Everything between the progress window's opening and the clean-up.
-void Process(bool routineRun, IProgressWindow& progress) {
+void Process(bool routineRun, IProgressWindow& progress, RunLeftovers& leftovers) {
     if (!MailerFound(progress)) {
         return;
     }
@@ -189,13 +200,27 @@ void Process(bool routineRun, IProgressWindow& progress) {
     const RunDecision decision = DecideRun(InputFor(routineRun, data));
     MarkDecisionMade(decision);
     if (Agreed(decision)) {
-        HandToPGP(decision, progress);
+        HandToPGP(decision, progress, leftovers);
     }
 }
 
-// The main window stays hidden: the user goes on in the mailer.
-void CleanUp(std::unique_ptr<IProgressWindow>& progress) {
+// A body that is still on the clipboard, unchanged since this run put it there, goes: the
+// run did not end with PGP's output there. A clipboard that anything has changed since is
+// left alone.
+void TakeBodyOffClipboard(const RunLeftovers& leftovers) {
+    IClipboard& clipboard = *Os().clipboard;
+    if (leftovers.bodyOnClipboard && clipboard.SequenceNumber() == *leftovers.bodyOnClipboard) {
+        clipboard.Empty();
+    }
+}
+
+// The main window stays hidden: the user goes on in the mailer. The exchange file is wiped
+// whichever way the run ends: a read that failed, or an error, must not leave the message on
+// the disk.
+void CleanUp(std::unique_ptr<IProgressWindow>& progress, const RunLeftovers& leftovers) {
     Checkpoint() = 5511;
+    WipeFile(Paths().exchangeFile);
+    TakeBodyOffClipboard(leftovers);
     Checkpoint() = 5512;
     progress.reset();
     Checkpoint() = 5513;
@@ -222,11 +247,12 @@ void MainPGP(bool routineRun) {
     std::unique_ptr<IProgressWindow> progress = ShowRunningWindow();
     Checkpoint() = 5502;
     Os().ui->SetHourglass(true);
+    RunLeftovers leftovers;
     try {
-        Process(routineRun, *progress);
+        Process(routineRun, *progress, leftovers);
     } catch (...) {
-        CleanUp(progress);
+        CleanUp(progress, leftovers);
         throw;
     }
-    CleanUp(progress);
+    CleanUp(progress, leftovers);
 }

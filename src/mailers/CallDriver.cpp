@@ -8,6 +8,7 @@
 #include "platform/UserInterface.h"
 #include "support/ProgramPaths.h"
 #include "support/WinExecW.h"
+#include "support/command.h"
 #include "support/fileutil.h"
 #include "support/strutil.h"
 #include "support/sysinfo.h"
@@ -27,13 +28,6 @@ void RunAndWait(const std::string& commandLine) {
     WinExecAndWait32(commandLine, kSwShowNormal, kNormalPriorityClass);
 }
 
-// The short form of a directory, or the directory as it stands when it has none (an empty
-// directory, or one that does not exist).
-std::string ShortFormOf(const std::string& directory) {
-    const std::string shortForm = directory.empty() ? std::string() : ShortPathName(directory);
-    return shortForm.empty() ? directory : shortForm;
-}
-
 void RunCurrentDriver(const std::string& request) {
     const MailerLibrary& m = Mailers();
     const std::string& driver = m.currentDriver;
@@ -50,12 +44,12 @@ void RunCurrentDriver(const std::string& request) {
 
 std::string ProgramDriverCommand(const std::string& directory, const std::string& driver,
                                  const std::string& request) {
-    return ShortFormOf(directory) + "\\" + driver + " " + request;
+    return ProgramPart(ShortFormOrPath(directory) + "\\" + driver) + " " + request;
 }
 
 std::string ScriptDriverCommand(const std::string& programShortDir, const std::string& script,
                                 const std::string& request) {
-    return programShortDir + "ORV.EXE " + script + " " + request;
+    return ProgramPart(programShortDir + "ORV.EXE") + " " + script + " " + request;
 }
 
 void CallDriver(const std::string& request) {

@@ -15,19 +15,20 @@
 #include "support/AppInfo.h"
 #include "support/HelpContexts.h"
 #include "support/ProgramPaths.h"
+#include "support/fileutil.h"
 
 namespace {
 
-// Asks the driver to describe its mailer. The exchange file is removed before and after, so
-// that a stale file never passes for a reply.
+// Asks the driver to describe its mailer. The exchange file is wiped before and after, so
+// that a stale file never passes for a reply, and a message left from an earlier run does
+// not stay behind in the disk's free space.
 TMFDData DescribeMailer() {
-    IFiles& files = *Os().files;
     const std::string& exchangeFile = Paths().exchangeFile;
-    files.Remove(exchangeFile);
+    WipeFile(exchangeFile);
     CallDriver("Data File=" + exchangeFile);
     TMFDData reply;
     ReadMFDFile(exchangeFile, reply);
-    files.Remove(exchangeFile);
+    WipeFile(exchangeFile);
     return reply;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "platform/Profiles.h"
 #include "support/ProgramPaths.h"
+#include "support/deblog.h"
 #include "support/fileutil.h"
 #include "support/strutil.h"
 
@@ -71,6 +72,13 @@ bool IsIn(const std::vector<std::string>& texts, const std::string& text) {
                        [&](const std::string& t) { return EqualIgnoringCase(t, text); });
 }
 
+// The driver field names a file of the drivers folder: a separator, a drive or ".." would
+// let a line of the library start a program anywhere else.
+bool IsDriverFileName(const std::string& driver) {
+    return driver.find_first_of("\\/:") == std::string::npos &&
+           driver.find("..") == std::string::npos;
+}
+
 void SortLikeListBox(std::vector<std::string>& texts) {
     std::stable_sort(texts.begin(), texts.end(), LessIgnoringCase);
 }
@@ -121,6 +129,12 @@ void LoadMailerLibrary() {
     m.sameDriverMarks.clear();
     for (const std::string& line : SplitLines(ReadLibraryFile(m.directory + "\\SELECTG.DAT"))) {
         const MailerEntry entry = ParseLibraryLine(line);
+        if (!IsDriverFileName(entry.DriverFile)) {
+            WriteDebugLog("SELECTG.DAT: the line of \"" + entry.DisplayName +
+                          "\" is ignored, its driver is not a file of the drivers folder: " +
+                          entry.DriverFile);
+            continue;
+        }
         if (IsExclusive(entry)) {
             m.exclusiveDrivers.push_back(entry.DriverFile);
         }

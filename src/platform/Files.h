@@ -36,6 +36,14 @@ public:
     // Deletes the file. False when it could not be deleted (also when it was absent).
     virtual bool Remove(const std::string& path) = 0;
 
+    // Clears the file's read-only attribute. False when it could not be cleared (also when
+    // the file is absent).
+    virtual bool ClearReadOnly(const std::string& path) = 0;
+
+    // Creates the folder when it does not exist yet; its parent must exist. True when the
+    // folder exists afterwards.
+    virtual bool CreateFolder(const std::string& path) = 0;
+
     // The name (without its directory) of the first file that matches a pattern whose last
     // part may hold the wildcards "*" and "?"; hidden, system and read-only files count,
     // directories do not. Empty when none matches.

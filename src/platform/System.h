@@ -28,4 +28,8 @@ public:
     // bytes. Empty when the system fails (a path that does not exist) or when the short
     // form would not fit the buffer.
     virtual std::string ShortPath(const std::string& path) = 0;
+
+    // The current user's local application data folder ("C:\Users\<name>\AppData\Local"),
+    // without a trailing backslash; empty when the system gives none.
+    virtual std::string LocalAppDataFolder() = 0;
 };

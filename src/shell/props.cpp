@@ -18,6 +18,7 @@
 #include "support/HelpContexts.h"
 #include "support/PathOfF.h"
 #include "support/ProgramPaths.h"
+#include "support/command.h"
 #include "support/error.h"
 #include "support/fileutil.h"
 #include "support/strutil.h"
@@ -148,14 +149,12 @@ bool PropsKeyDown(int keyCode, bool ctrlHeld, bool altHeld) {
     return true;
 }
 
-// The short form of the directory keeps a path with blanks in one piece on the command
-// line; a directory without one goes as it is. The directory ends in a backslash already,
-// so the line holds two, which Windows reads as one.
+// The short form of the directory, or quotes where it has none, keep a path with blanks in
+// one piece on the command line. The directory ends in a backslash already, so the line
+// holds two, which Windows reads as one.
 bool RunPGPItem(const std::string& programFile) {
-    const std::string directory = PGPDirectory();
-    const std::string shortDirectory = ShortPathName(directory);
     const std::string commandLine =
-        (shortDirectory.empty() ? directory : shortDirectory) + "\\" + programFile;
+        ProgramPart(ShortFormOrPath(PGPDirectory()) + "\\" + programFile);
     const unsigned result = Os().processes->WinExec(commandLine, kSwShowNormal);
     if (result < kFirstGoodStartResult) {
         ReportFatalError("RunPGPItem/Winexec returned " + std::to_string(result),

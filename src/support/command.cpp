@@ -11,3 +11,9 @@ std::string CommandLineText() {
     }
     return text;
 }
+
+// Short forms hold no blanks; a long path on a volume without short names does, and
+// Windows would split it at the first one.
+std::string ProgramPart(const std::string& program) {
+    return program.find(' ') == std::string::npos ? program : '"' + program + '"';
+}

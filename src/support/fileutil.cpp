@@ -4,8 +4,10 @@
 #include <random>
 
 #include "platform/Clock.h"
+#include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
+#include "support/deblog.h"
 #include "support/error.h"
 
 namespace {
@@ -20,6 +22,36 @@ std::string RandomWipeBytes(std::size_t n) {
     std::string bytes(n, '\0');
     std::generate(bytes.begin(), bytes.end(), [&] { return static_cast<char>(byte(generator)); });
     return bytes;
+}
+
+// The length to overwrite; 0 when the file cannot be read (another program holds it), and
+// the wipe then comes down to the removal.
+std::size_t WipeLength(const std::string& fileName) {
+    try {
+        return ReadFileString(fileName).size();
+    } catch (const FileError&) {
+        return 0;
+    }
+}
+
+void OverwriteInPlace(IFiles& files, const std::string& fileName, std::size_t n) {
+    const std::string zeros(n, '\x00');
+    const std::string ones(n, '\xFF');
+    const std::string random = RandomWipeBytes(n);
+    for (int cycle = 0; cycle < 2; ++cycle) {
+        for (const std::string* pass : {&zeros, &ones, &random}) {
+            files.Overwrite(fileName, *pass);
+        }
+    }
+    files.Truncate(fileName);
+}
+
+// The log never holds the file's text, only its name.
+void TellWipeFailed(const std::string& fileName) {
+    WriteDebugLog("WipeFile failed, the file is still there: " + fileName);
+    if (WipeFailuresShown().insert(fileName).second) {
+        Os().dialogs->AppMessageBox(kWipeFailedText + fileName, MsgDlgType::Warning, kMbOk);
+    }
 }
 
 }  // namespace
@@ -75,22 +107,20 @@ void TrimFileToSizeCosmetic(const std::string& fileName, int maxSize) {
 }
 
 // The passes write over the file's own blocks: creating the file anew for each pass would
-// free them, and the old text could stay on the disk. Results are ignored on purpose: a
-// file that cannot be opened stays as it is.
-void WipeFile(const std::string& fileName) {
+// free them, and the old text could stay on the disk. A driver may leave the file read-only,
+// which would stop every pass and the removal. The passes' results are not checked: whether
+// the file is gone at the end is what counts.
+bool WipeFile(const std::string& fileName) {
     IFiles& files = *Os().files;
     if (!files.Exists(fileName)) {
-        return;
+        return true;
     }
-    const std::size_t n = ReadFileString(fileName).size();
-    const std::string zeros(n, '\x00');
-    const std::string ones(n, '\xFF');
-    const std::string random = RandomWipeBytes(n);
-    for (int cycle = 0; cycle < 2; ++cycle) {
-        for (const std::string* pass : {&zeros, &ones, &random}) {
-            files.Overwrite(fileName, *pass);
-        }
-    }
-    files.Truncate(fileName);
+    files.ClearReadOnly(fileName);
+    OverwriteInPlace(files, fileName, WipeLength(fileName));
     files.Remove(fileName);
+    if (files.Exists(fileName)) {
+        TellWipeFailed(fileName);
+        return false;
+    }
+    return true;
 }

@@ -37,6 +37,11 @@ std::string ShortPathName(const std::string& path) {
     return Os().system->ShortPath(path);
 }
 
+std::string ShortFormOrPath(const std::string& path) {
+    const std::string shortForm = path.empty() ? std::string() : ShortPathName(path);
+    return shortForm.empty() ? path : shortForm;
+}
+
 bool IsWindowMinimised(WindowId window) {
     IWindows& windows = *Os().windows;
     for (WindowId w = window; w != 0; w = windows.ParentOf(w)) {

@@ -15,5 +15,9 @@ std::string WindowsVersionText();
 // The short (8.3) form of a path; empty when the system cannot give one.
 std::string ShortPathName(const std::string& path);
 
+// The short form of a path, or the path as it stands when the system gives none (a volume
+// without short names, a path that does not exist, an empty path).
+std::string ShortFormOrPath(const std::string& path);
+
 // True when the window or any of its ancestors is minimised.
 bool IsWindowMinimised(WindowId window);

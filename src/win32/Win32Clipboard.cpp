@@ -36,15 +36,38 @@ std::string TextOfBlock(HGLOBAL block) {
     return text;
 }
 
-HGLOBAL BlockOfText(const std::string& text) {
-    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+HGLOBAL Block(const void* data, std::size_t size) {
+    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
     if (!block) {
         throw std::runtime_error("Out of memory for the clipboard");
     }
-    auto* bytes = static_cast<char*>(GlobalLock(block));
-    std::memcpy(bytes, text.c_str(), text.size() + 1);
+    std::memcpy(GlobalLock(block), data, size);
     GlobalUnlock(block);
     return block;
+}
+
+// The clipboard owns a block once it has taken it.
+void Put(UINT format, HGLOBAL block) {
+    if (!SetClipboardData(format, block)) {
+        GlobalFree(block);
+        throw std::runtime_error("Cannot set the clipboard's text");
+    }
+}
+
+// A message's text must not outlive the run in the clipboard history, travel to the cloud
+// clipboard or be copied by a clipboard monitor: Windows and the monitors honour these
+// formats when they come with the text.
+constexpr const char* kPrivacyFormats[] = {
+    "ExcludeClipboardContentFromMonitorProcessing",
+    "CanIncludeInClipboardHistory",
+    "CanUploadToCloudClipboard",
+};
+
+void MarkPrivate() {
+    const DWORD no = 0;
+    for (const char* name : kPrivacyFormats) {
+        Put(RegisterClipboardFormatA(name), Block(&no, sizeof no));
+    }
 }
 
 }  // namespace
@@ -68,12 +91,12 @@ std::string Win32Clipboard::Text() {
 void Win32Clipboard::SetText(const std::string& text) {
     const OpenClipboardScope open(owner_);
     EmptyClipboard();
-    const HGLOBAL block = BlockOfText(text);
-    // The clipboard owns the block once it has taken it.
-    if (!SetClipboardData(CF_TEXT, block)) {
-        GlobalFree(block);
-        throw std::runtime_error("Cannot set the clipboard's text");
-    }
+    Put(CF_TEXT, Block(text.c_str(), text.size() + 1));
+    MarkPrivate();
+}
+
+unsigned Win32Clipboard::SequenceNumber() {
+    return GetClipboardSequenceNumber();
 }
 
 void Win32Clipboard::Empty() {

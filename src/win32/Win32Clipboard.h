@@ -15,6 +15,7 @@ public:
     std::string Text() override;
     void SetText(const std::string& text) override;
     void Empty() override;
+    unsigned SequenceNumber() override;
 
 private:
     // The clipboard's owner while we replace its content: a message-only window of ours,

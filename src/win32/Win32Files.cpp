@@ -119,6 +119,22 @@ bool Win32Files::Remove(const std::string& path) {
     return DeleteFileA(path.c_str()) != 0;
 }
 
+bool Win32Files::ClearReadOnly(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           SetFileAttributesA(path.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY});
+}
+
+// A folder made under the user's profile takes the profile's permissions: only this user
+// (and the system's administrators) may open it.
+bool Win32Files::CreateFolder(const std::string& path) {
+    if (!CreateDirectoryA(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+        return false;
+    }
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 // FindFirstFileA reports every file whatever its attributes; only directories are passed over.
 std::string Win32Files::FindFirst(const std::string& pattern) {
     WIN32_FIND_DATAA found;

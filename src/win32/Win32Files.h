@@ -12,5 +12,7 @@ public:
     bool Overwrite(const std::string& path, std::string_view data) override;
     bool Truncate(const std::string& path) override;
     bool Remove(const std::string& path) override;
+    bool ClearReadOnly(const std::string& path) override;
+    bool CreateFolder(const std::string& path) override;
     std::string FindFirst(const std::string& pattern) override;
 };

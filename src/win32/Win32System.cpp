@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -37,4 +39,13 @@ std::string Win32System::ShortPath(const std::string& path) {
         return "";
     }
     return std::string(shortForm, length);
+}
+
+std::string Win32System::LocalAppDataFolder() {
+    char folder[MAX_PATH];
+    if (FAILED(
+            SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder))) {
+        return "";
+    }
+    return folder;
 }

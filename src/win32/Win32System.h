@@ -8,4 +8,5 @@ public:
     std::vector<std::string> CommandLineArgs() override;
     OsVersion Version() override;
     std::string ShortPath(const std::string& path) override;
+    std::string LocalAppDataFolder() override;
 };

@@ -60,6 +60,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         // panel of its own.
         const TfrmIndicatorControl frmIndicatorControl;
         RunMessageLoop();
+        WipeExchangeFile();
     }
     // A session's last line says "Started" although the program is ending: logs of every
     // version end so, and whoever reads them looks for that line.

@@ -50,6 +50,12 @@ std::string FakeFiles::ReadAll(const std::string& path) {
         throw FileError(kErrorFileNotFound, FileStep::Open);
     }
     CheckOpen(key, false);
+    if (auto refused = refusedReads_.find(key); refused != refusedReads_.end()) {
+        if (refused->second != 0) {
+            refused->second -= refused->second > 0 ? 1 : 0;
+            throw FileError(kErrorSharingViolation, FileStep::Open);
+        }
+    }
     return it->second;
 }
 
@@ -111,6 +117,24 @@ bool FakeFiles::Remove(const std::string& path) {
     }
     names_.erase(key);
     return files_.erase(key) > 0;
+}
+
+bool FakeFiles::ClearReadOnly(const std::string& path) {
+    const std::string key = Key(path);
+    calls.push_back("ClearReadOnly " + path);
+    if (!files_.count(key) || held_.count(key)) {
+        return false;
+    }
+    readOnly_.erase(key);
+    return true;
+}
+
+bool FakeFiles::CreateFolder(const std::string& path) {
+    const std::string key = Key(path);
+    if (!refusedFolders_.count(key)) {
+        folders_.insert(key);
+    }
+    return folders_.count(key) > 0;
 }
 
 void FakeFiles::Put(const std::string& path, const std::string& content) {

@@ -17,6 +17,9 @@ public:
     bool Overwrite(const std::string& path, std::string_view data) override;
     bool Truncate(const std::string& path) override;
     bool Remove(const std::string& path) override;
+    bool ClearReadOnly(const std::string& path) override;
+    // Folders exist once created; a refused one is never created.
+    bool CreateFolder(const std::string& path) override;
     // Files in the order of their lower-cased paths; names as they were first written.
     std::string FindFirst(const std::string& pattern) override;
 
@@ -24,6 +27,18 @@ public:
     void Put(const std::string& path, const std::string& content);
     std::string Content(const std::string& path) const;  // throws when absent
     void MakeReadOnly(const std::string& path) { readOnly_.insert(Key(path)); }
+    bool IsReadOnly(const std::string& path) const { return readOnly_.count(Key(path)) > 0; }
+    bool FolderExists(const std::string& path) const { return folders_.count(Key(path)) > 0; }
+    void RefuseFolder(const std::string& path) {
+        refusedFolders_.insert(Key(path));
+        folders_.erase(Key(path));
+    }
+    // Another program reads the file without sharing it for the next `times` reads of ours:
+    // each fails with a sharing violation; writing and removing still work.
+    static constexpr int kAlways = -1;
+    void RefuseReads(const std::string& path, int times = kAlways) {
+        refusedReads_[Key(path)] = times;
+    }
     // Every open of the path fails with the system error number.
     void FailOpen(const std::string& path, int systemError) { failOpen_[Key(path)] = systemError; }
     // Another program holds the file without sharing it: every open fails with a sharing
@@ -36,8 +51,8 @@ public:
     }
 
     // One line per call that reached the file system: "Overwrite <path> <n>", "Truncate <path>",
-    // "Remove <path>", "WriteAll <path> <n>", "Append <path> <n>", "ReadAll <path>",
-    // "FindFirst <pattern>".
+    // "Remove <path>", "ClearReadOnly <path>", "WriteAll <path> <n>", "Append <path> <n>", "ReadAll
+    // <path>", "FindFirst <pattern>".
     std::vector<std::string> calls;
     // The data of each Overwrite, in order.
     std::vector<std::string> overwrites;
@@ -50,6 +65,9 @@ private:
     std::map<std::string, std::string> names_;  // key -> the path as first written
     std::set<std::string> readOnly_;
     std::set<std::string> held_;
+    std::set<std::string> folders_;
+    std::set<std::string> refusedFolders_;
+    std::map<std::string, int> refusedReads_;
     std::map<std::string, int> failOpen_;
     std::map<std::string, int> failWrite_;
 };

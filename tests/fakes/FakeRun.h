@@ -20,6 +20,9 @@ public:
     void SetClipboardReceiverText(const std::string& text) override {
         receiverTexts.push_back(text);
         Checkpoint() = 5700;
+        if (onReceiverText) {
+            onReceiverText(text);
+        }
     }
     void HideMainWindow() override { ++hides; }
 
@@ -29,6 +32,7 @@ public:
     bool ignoreWrappedKeys = false;
     std::vector<std::string> mailingList;
     std::vector<std::string> receiverTexts;  // each text set, the empty one included
+    std::function<void(const std::string&)> onReceiverText;  // the receiver's own work
     int hides = 0;
 };
 

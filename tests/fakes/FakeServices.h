@@ -11,17 +11,37 @@
 #include "platform/Processes.h"
 #include "platform/VersionInfo.h"
 
+// A text assigned directly is another program's change: it moves the sequence number on
+// as well, when it is next asked for.
 class FakeClipboard : public IClipboard {
 public:
     std::string Text() override { return text; }
-    void SetText(const std::string& t) override { text = t; }
+    void SetText(const std::string& t) override {
+        text = t;
+        Changed();
+    }
     void Empty() override {
         text.clear();
         ++empties;
+        Changed();
+    }
+    unsigned SequenceNumber() override {
+        if (text != textAtSequence_) {
+            Changed();
+        }
+        return sequence_;
     }
 
     std::string text;
     int empties = 0;
+
+private:
+    void Changed() {
+        ++sequence_;
+        textAtSequence_ = text;
+    }
+    unsigned sequence_ = 1;
+    std::string textAtSequence_;
 };
 
 // Starts nothing: each start is recorded, and its outcome is what the test set.

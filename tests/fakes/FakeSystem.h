@@ -72,8 +72,10 @@ public:
     std::vector<std::string> CommandLineArgs() override { return args; }
     OsVersion Version() override { return version; }
     std::string ShortPath(const std::string& path) override;
+    std::string LocalAppDataFolder() override { return localAppData; }
 
     std::vector<std::string> args;
+    std::string localAppData = "C:\\Users\\Jo Smith\\AppData\\Local";
     OsVersion version;
     std::map<std::string, std::string> shortPaths;  // long path -> short form
 };

@@ -98,6 +98,20 @@ TEST(DriverCommandTest, DirectoriesWithoutAShortFormAreUsedAsTheyStand) {
               "C:\\T5\\ORV.EXE a.mfs read File=C:\\T5\\tmpmfd.tmp");
 }
 
+// Where the volume keeps no short names the program part is quoted, so that it is not split
+// at its first blank; the request reaches the driver exactly as before.
+TEST_F(CallDriverTest, ProgramPartsWithBlanksAreQuotedAndRequestsKeptAsTheyAre) {
+    const std::string request = "read File=C:\\USERS\\JO~1\\tmpmfd.tmp";
+    EXPECT_EQ(ProgramDriverCommand(kDrivers, "MAILX.EXE", request),
+              "C:\\MAILDR~1\\MAILX.EXE " + request);
+    EXPECT_EQ(ProgramDriverCommand(kDrivers, "My Mail.exe", request),
+              "\"C:\\MAILDR~1\\My Mail.exe\" " + request);
+    EXPECT_EQ(ProgramDriverCommand("D:\\No Short", "MAILX.EXE", request),
+              "\"D:\\No Short\\MAILX.EXE\" " + request);
+    EXPECT_EQ(ScriptDriverCommand("D:\\Tervane 5\\", "a.mfs", request),
+              "\"D:\\Tervane 5\\ORV.EXE\" a.mfs " + request);
+}
+
 class MailerDetailsTest : public CallDriverTest {};
 
 TEST_F(MailerDetailsTest, OnlyAnUpperCaseExeRunsTheProgramDriver) {

@@ -107,7 +107,7 @@ TEST_F(FileUtil, WipeFileOverwritesInPlaceSixTimesThenTruncatesAndDeletes) {
     const std::size_t n = 100000;
     files.Put(kFile, std::string(n, 's'));
     WipeFile(kFile);
-    std::vector<std::string> expected{"ReadAll " + kFile};
+    std::vector<std::string> expected{"ClearReadOnly " + kFile, "ReadAll " + kFile};
     expected.insert(expected.end(), 6, "Overwrite " + kFile + " " + std::to_string(n));
     expected.insert(expected.end(), {"Truncate " + kFile, "Remove " + kFile});
     EXPECT_EQ(files.calls, expected);
@@ -126,12 +126,36 @@ TEST_F(FileUtil, WipeFileOverwritesInPlaceSixTimesThenTruncatesAndDeletes) {
 TEST_F(FileUtil, WipeFileOfAnEmptyFileStillGoesThroughEveryPass) {
     files.Put(kFile, "");
     WipeFile(kFile);
-    EXPECT_EQ(files.calls.size(), 9u);
+    EXPECT_EQ(files.calls.size(), 10u);
     EXPECT_EQ(files.overwrites, std::vector<std::string>(6));
     EXPECT_FALSE(files.Exists(kFile));
     files.calls.clear();
     WipeFile(kFile);
     EXPECT_TRUE(files.calls.empty());
+}
+
+// A driver may leave the file read-only; only a file that another program holds stays, and
+// the user hears of it once, by its name; the log names it too, never with its text.
+TEST_F(FileUtil, WipeFileClearsReadOnlyAndTellsOnceOfAFileThatStays) {
+    files.Put(kFile, "the secret");
+    files.MakeReadOnly(kFile);
+    EXPECT_TRUE(WipeFile(kFile));
+    EXPECT_FALSE(files.Exists(kFile));
+    EXPECT_EQ(files.overwrites.size(), 6u);
+
+    files.Put(kFile, "the secret");
+    files.Hold(kFile);
+    EXPECT_FALSE(WipeFile(kFile));
+    EXPECT_FALSE(WipeFile(kFile));
+    EXPECT_EQ(files.Content(kFile), "the secret");
+    ASSERT_EQ(user.shown.size(), 1u);
+    EXPECT_EQ(user.shown[0].text, kWipeFailedText + kFile);
+    EXPECT_EQ(user.shown[0].kind, MsgDlgType::Warning);
+    const std::string log = Log();
+    EXPECT_EQ(log.find("the secret"), std::string::npos);
+    EXPECT_NE(log.find(": WipeFile failed, the file is still there: " + kFile + "\r\n"),
+              std::string::npos)
+        << log;
 }
 
 TEST_F(FileUtil, WindowsVersionText) {

@@ -130,6 +130,16 @@ TEST_F(FindRunningMailerTest, MissingDriversAndMailersWithoutWindowsAreSkipped) 
     EXPECT_EQ(user.shown.size(), 2u);
 }
 
+// A message that a killed run left in the exchange file is wiped before the first driver
+// writes its reply, not merely deleted; so is every reply once read.
+TEST_F(FindRunningMailerTest, TheExchangeFileIsWipedAroundEachDriverCall) {
+    Driver("a.exe", "Mailer A", ">None<");
+    files.Put(kExchange, "a message from a run that never ended");
+    EXPECT_FALSE(FindRunningMailer(*mailerWindows.CreateChooser(), nullptr));
+    EXPECT_EQ(files.overwrites.size(), 12u);
+    EXPECT_FALSE(files.Exists(kExchange));
+}
+
 // The user empties the Active list while a driver runs (messages are processed meanwhile).
 TEST_F(FindRunningMailerTest, AnActiveListChangedDuringDetectionDoesNotDisturbIt) {
     Driver("a.exe", "Mailer A", "Mail A");

@@ -89,6 +89,31 @@ TEST_F(MFDDirectoryTest, OnlyInstalledLinesNotWithdrawnAreOfferedAndExclusivesKe
     EXPECT_THAT(Mailers().activeDrivers, IsEmpty());
 }
 
+// A driver is started from the drivers folder by its name: a line naming a file elsewhere
+// is refused whole, with a log line that names it.
+TEST_F(MFDDirectoryTest, DriversOutsideTheDriversFolderAreRefusedAndLogged) {
+    const char* outside[] = {"..\\evil.exe", "C:\\evil.exe", "sub\\evil.exe",
+                             "sub/evil.exe", "C:evil.exe",   ".."};
+    std::string library = "Good!!good.exe\r\n";
+    for (const char* driver : outside) {
+        library += std::string("Evil!0!") + driver + "\r\n";
+        PutDriver(driver);
+    }
+    PutDriver("good.exe");
+    files.Put(kLibraryFile, library);
+    LoadMailerLibrary();
+    EXPECT_THAT(Mailers().library, ElementsAre("Good" + kGap + "good.exe"));
+    EXPECT_THAT(Mailers().exclusiveDrivers, IsEmpty());
+    const std::string log = Log();
+    for (const char* driver : outside) {
+        EXPECT_NE(log.find(": SELECTG.DAT: the line of \"Evil\" is ignored, its driver is not a "
+                           "file of the drivers folder: " +
+                           std::string(driver) + "\r\n"),
+                  std::string::npos)
+            << driver;
+    }
+}
+
 TEST_F(MFDDirectoryTest, ActiveTextsMatchIgnoringCaseAndBothListsAreSorted) {
     files.Put(kLibraryFile, "zeta!!z.exe\r\nAlpha!!a.exe\r\nbeta!!b.mfs\r\nGamma!!g.exe\r\n");
     for (const char* d : {"z.exe", "a.exe", "b.mfs", "g.exe"}) {

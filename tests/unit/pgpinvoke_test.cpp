@@ -73,11 +73,12 @@ TEST_F(InvokePGPTest, AnAbsentTrayIsStartedFromTheShortPathAndWaitedFor) {
     EXPECT_TRUE(user.shown.empty());
 }
 
-TEST_F(InvokePGPTest, APathWithoutShortFormIsStartedAsItIs) {
+// Without its quotes the path would start a planted "C:\Missing.exe".
+TEST_F(InvokePGPTest, APathWithoutShortFormIsStartedQuoted) {
     Core().PGPMainProgramPath = "C:\\Missing Dir\\PGPtray.exe";
     processes.winExecResult = 3;
     EXPECT_FALSE(InvokePGP("-AutoSign"));
-    EXPECT_EQ(processes.winExecs, std::vector<std::string>{"C:\\Missing Dir\\PGPtray.exe"});
+    EXPECT_EQ(processes.winExecs, std::vector<std::string>{"\"C:\\Missing Dir\\PGPtray.exe\""});
 }
 
 TEST_F(InvokePGPTest, AFailedStartIsFatalAndNotReportedTwice) {

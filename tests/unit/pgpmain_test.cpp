@@ -4,12 +4,16 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <stdexcept>
+#include <tuple>
 
 #include "core/CoreState.h"
 #include "core/MFDData.h"
 #include "core/PGPInvoke.h"
 #include "fakes/FakeOs.h"
+#include "mailers/MFDDirectory.h"
+#include "shell/TrayDuties.h"
 #include "support/ProgramPaths.h"
 #include "support/deblog.h"
 #include "support/error.h"
@@ -643,5 +647,163 @@ TEST_F(MainPGPRun, TheExchangeFileIsWipedAfterTheRead) {
     EXPECT_NE(std::find(files.calls.begin(), files.calls.end(), "Remove " + path),
               files.calls.end());
 }
+
+// A virus scanner holding the file for a moment delays the read; one holding it for good
+// ends the run with the error, and the file is wiped all the same.
+TEST_F(MainPGPRun, AHeldExchangeFileIsReadAgainAndWipedWhateverTheReadGave) {
+    const struct {
+        const char* name;
+        int refusals;
+        std::size_t waits;
+        std::vector<unsigned> commands;
+    } cases[] = {
+        {"held for a moment", 1, 1, {kIdEncrypt}},
+        {"held for good", FakeFiles::kAlways, 9, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        commands.clear();
+        ui.waits.clear();
+        MailerShows(1, kPlain);
+        mailers.onCallDriver = [&](const std::string&) {
+            files.Put(Paths().exchangeFile, reply);
+            files.RefuseReads(Paths().exchangeFile, c.refusals);
+        };
+        RunGuarded("TfrmProps", [] { MainPGP(true); });
+        EXPECT_EQ(ui.waits, std::vector<int>(c.waits, 100));
+        EXPECT_EQ(commands, c.commands);
+        EXPECT_FALSE(files.Exists(Paths().exchangeFile));
+        EXPECT_EQ(Checkpoint(), 5599);
+    }
+}
+
+// The body goes when the run did not end with PGP's output on the clipboard; a clipboard
+// that the user or PGP has changed since, and an incoming run's, are left alone.
+TEST_F(MainPGPRun, TheOutgoingBodyIsTakenOffTheClipboardOnlyWhileItIsStillThere) {
+    const struct {
+        const char* name;
+        std::int32_t wtype;
+        std::string body;
+        std::optional<std::string> pgpOutput;  // none: PGP cancelled, the clipboard untouched
+        std::string clipboardAfter;
+    } cases[] = {
+        {"outgoing, PGP cancelled", 2, kPlain, std::nullopt, ""},
+        {"outgoing, the user copied a text meanwhile", 2, kPlain, "a note", "a note"},
+        {"incoming, PGP cancelled", 8, kMessage, std::nullopt, kMessage},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        pgpOutput.clear();
+        if (c.pgpOutput) {
+            pgpOutput = {{kIdSign, *c.pgpOutput}, {kIdDecryptVerify, *c.pgpOutput}};
+        }
+        MailerShows(c.wtype, c.body);
+        MainPGP(true);
+        EXPECT_EQ(clipboard.text, c.clipboardAfter);
+    }
+}
+
+TEST_F(MainPGPRun, ABodyWithANulCharacterStopsBeforePGP) {
+    MailerShows(1, std::string("Dear all,\r\n\0the rest\r\n", 23));
+    MainPGP(true);
+    ASSERT_EQ(user.shown.size(), 1u);
+    EXPECT_EQ(user.shown[0].text,
+              "The message holds a NUL character (a zero byte). The clipboard would carry the "
+              "text only up to that character and the rest of the message would be lost, so "
+              "Tervane 5 has left the message as it is. Remove the character from the message "
+              "and try again.");
+    EXPECT_EQ(user.shown[0].kind, MsgDlgType::Error);
+    EXPECT_EQ(user.shown[0].checkpoint, 5506);
+    EXPECT_TRUE(commands.empty());
+    EXPECT_TRUE(clipboard.text.empty());
+    ExpectCleanEnd();
+}
+
+enum class Fault {
+    None,
+    DriverMissing,
+    ReadRefusedOnce,
+    ReadRefusedAlways,
+    WipeRefused,
+    PGPCancelled,
+    PGPFails,
+    WriteRefused,
+    DiskFull,
+};
+
+// Every failure that the fakes can inject, in outgoing and incoming runs, with the real
+// write-back: whatever happened, no exchange file is left, and the clipboard holds this
+// run's body only after an incoming run.
+class MainPGPFaults : public MainPGPRun,
+                      public ::testing::WithParamInterface<std::tuple<Fault, bool>> {
+protected:
+    MainPGPFaults() {
+        Mailers().directory = "C:\\Drivers";
+        Mailers().currentDriver = "MAILX.EXE";
+        properties.onReceiverText = [](const std::string& text) { ClipboardReceiverChanged(text); };
+        mailers.onCallDriver = [this](const std::string&) {
+            if (fault != Fault::DriverMissing) {
+                files.Put(Paths().exchangeFile, reply);
+                Inject();
+            }
+        };
+    }
+
+    void Inject() {
+        const std::string& path = Paths().exchangeFile;
+        switch (fault) {
+            case Fault::ReadRefusedOnce:
+                return files.RefuseReads(path, 1);
+            case Fault::ReadRefusedAlways:
+                return files.RefuseReads(path);
+            case Fault::WipeRefused:
+                return files.MakeReadOnly(path);
+            case Fault::WriteRefused:
+                return files.FailWrite(path, kErrorAccessDenied);
+            case Fault::DiskFull:
+                return files.FailWrite(path, kErrorDiskFull);
+            default:
+                return;
+        }
+    }
+
+    const Fault fault = std::get<0>(GetParam());
+    const bool incoming = std::get<1>(GetParam());
+};
+
+TEST_P(MainPGPFaults, LeaveNoExchangeFileAndNoBodyOnTheClipboard) {
+    const std::string body = incoming ? kMessage : kPlain;
+    MailerShows(incoming ? 8 : 1, body);
+    if (fault == Fault::PGPCancelled) {
+        pgpOutput.clear();
+    }
+    if (fault == Fault::PGPFails) {
+        windows.byClass.clear();
+        processes.winExecResult = 2;
+    }
+    RunGuarded("TfrmProps", [] { MainPGP(true); });
+    EXPECT_FALSE(files.Exists(Paths().exchangeFile));
+    if (!incoming) {
+        EXPECT_NE(clipboard.text, body);
+    }
+    EXPECT_EQ(Checkpoint(), 5599);
+}
+
+std::string FaultName(const ::testing::TestParamInfo<std::tuple<Fault, bool>>& info) {
+    constexpr const char* kNames[] = {
+        "None",         "DriverMissing", "ReadRefusedOnce", "ReadRefusedAlways", "WipeRefused",
+        "PGPCancelled", "PGPFails",      "WriteRefused",    "DiskFull"};
+    return std::string(kNames[static_cast<int>(std::get<0>(info.param))]) +
+           (std::get<1>(info.param) ? "Incoming" : "Outgoing");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, MainPGPFaults,
+    ::testing::Combine(::testing::Values(Fault::None, Fault::DriverMissing, Fault::ReadRefusedOnce,
+                                         Fault::ReadRefusedAlways, Fault::WipeRefused,
+                                         Fault::PGPCancelled, Fault::PGPFails, Fault::WriteRefused,
+                                         Fault::DiskFull),
+                       ::testing::Bool()),
+    FaultName);
 
 }  // namespace

@@ -196,6 +196,13 @@ TEST_F(PropsTest, RunPGPItemStartsTheProgramFromTheShortPGPDirectory) {
     EXPECT_EQ(application.terminateRequests, 0);
 }
 
+// A volume without short names: the quotes keep "C:\Program.exe" from being started.
+TEST_F(PropsTest, RunPGPItemQuotesADirectoryWithBlanksThatHasNoShortForm) {
+    Core().PGPMainProgramPath = "C:\\Program Files\\PGP\\PGPtray.exe";
+    EXPECT_TRUE(RunPGPItem("PGPKeys.Exe"));
+    EXPECT_THAT(processes.winExecs, ElementsAre("\"C:\\Program Files\\PGP\\\\PGPKeys.Exe\""));
+}
+
 TEST_F(PropsTest, RunPGPItemWithAnEmptyPathFailsFatally) {
     processes.winExecResult = 2;
     Checkpoint() = 7;

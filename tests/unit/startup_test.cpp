@@ -70,6 +70,46 @@ TEST_F(StartupTest, PathsComeFromTheProgramFileAndAStaleInstallerFlagIsRemoved) 
     EXPECT_EQ(Paths().dir, "C:\\Program Files\\Tervane 5\\");
     EXPECT_EQ(Paths().shortDir, "C:\\PROGRA~1\\TERVAN~1\\");
     EXPECT_FALSE(files.Exists("C:\\Program Files\\Tervane 5\\Installer.Flg"));
+    // Without a short form the folder stands as it is, never empty.
+    PrepareProgramPaths("D:\\Tervane 5\\Tervane5.EXE");
+    EXPECT_EQ(Paths().shortDir, "D:\\Tervane 5\\");
+}
+
+// Drivers get the path without quotes, so it is never empty or relative: without a folder
+// of the user's own it is the program's folder. A file that a run left behind is wiped,
+// at start-up and at the end, not merely deleted.
+TEST_F(StartupTest, TheExchangeFileLiesInAFolderOfTheUsersOwnAndNoLeftoverSurvives) {
+    const std::string local = "C:\\Users\\Jo Smith\\AppData\\Local";
+    const std::string own = local + "\\Tervane 5";
+    system.shortPaths[own] = "C:\\Users\\JOSMIT~1\\AppData\\Local\\TERVAN~1";
+    const struct {
+        const char* name;
+        std::string localAppData;
+        bool refused;
+        std::string expected;
+    } cases[] = {
+        {"short form", local, false, "C:\\Users\\JOSMIT~1\\AppData\\Local\\TERVAN~1\\tmpmfd.tmp"},
+        {"no folder given", "", false, "C:\\Program Files\\Tervane 5\\tmpmfd.tmp"},
+        {"relative folder", "AppData\\Local", false, "C:\\Program Files\\Tervane 5\\tmpmfd.tmp"},
+        {"folder refused", local, true, "C:\\Program Files\\Tervane 5\\tmpmfd.tmp"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        system.localAppData = c.localAppData;
+        if (c.refused) {
+            files.RefuseFolder(own);
+        }
+        files.Put(c.expected, "a message left by a run that never ended");
+        files.overwrites.clear();
+        FormCreate(window);
+        EXPECT_EQ(Paths().exchangeFile, c.expected);
+        EXPECT_FALSE(files.Exists(c.expected));
+        EXPECT_FALSE(files.overwrites.empty());
+        EXPECT_EQ(files.FolderExists(own), !c.refused);
+    }
+    files.Put(Paths().exchangeFile, "a message left by a driver that hung");
+    WipeExchangeFile();
+    EXPECT_FALSE(files.Exists(Paths().exchangeFile));
 }
 
 TEST_F(StartupTest, TheAllowFlagLetsOneDuplicateStartThrough) {
@@ -94,7 +134,7 @@ TEST_F(StartupTest, CreationRunsItsStepsInOrderAndEndsHiddenWithTheIcons) {
     EXPECT_EQ(Shell().tickCount, 0);
     EXPECT_EQ(Mailers().chosenRow, 0);
     EXPECT_EQ(Core().PGPBusyHwnd, 0u);
-    EXPECT_EQ(Paths().exchangeFile, "C:\\PROGRA~1\\TERVAN~1\\tmpmfd.tmp");
+    EXPECT_EQ(Paths().exchangeFile, "C:\\Users\\Jo Smith\\AppData\\Local\\Tervane 5\\tmpmfd.tmp");
     EXPECT_EQ(Mailers().library.size(), 1u);
     EXPECT_EQ(Checkpoint(), 4409);
     EXPECT_THAT(user.shown, IsEmpty());

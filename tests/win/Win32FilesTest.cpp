@@ -126,21 +126,30 @@ TEST_F(Win32FilesTest, ReadAllOfAMissingFileFailsWithFileNotFound) {
     }
 }
 
-TEST_F(Win32FilesTest, ReadAllFailsWhileAnotherHandleHasTheFileOpen) {
+// A reader (a virus scanner, an indexer) does not stop the read; a writer does, so that a
+// file half written is never read.
+TEST_F(Win32FilesTest, ReadAllSharesTheFileWithReadersOnly) {
     PutFile(path, "busy");
-    // Another opener that itself allows any sharing: only our refusal to share can fail.
-    UniqueHandle other(CreateFileA(path.c_str(), GENERIC_READ,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(other.Valid());
+    // Other openers that themselves allow any sharing: only our sharing decides.
+    const auto openFor = [&](DWORD access) {
+        return UniqueHandle(CreateFileA(path.c_str(), access,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    };
+    UniqueHandle reader = openFor(GENERIC_READ);
+    ASSERT_TRUE(reader.Valid());
+    EXPECT_EQ(files.ReadAll(path), "busy");
+    reader.Close();
+    UniqueHandle writer = openFor(GENERIC_WRITE);
+    ASSERT_TRUE(writer.Valid());
     try {
         files.ReadAll(path);
-        FAIL() << "ReadAll shared the file with another opener";
+        FAIL() << "ReadAll shared the file with a writer";
     } catch (const FileError& e) {
         EXPECT_EQ(e.Code(), static_cast<int>(ERROR_SHARING_VIOLATION));
         EXPECT_EQ(e.Step(), FileStep::Open);
     }
-    other.Close();
+    writer.Close();
     EXPECT_EQ(files.ReadAll(path), "busy");
 }
 
