@@ -30,8 +30,8 @@ std::string PathWithShortForm(FuzzedDataProvider& bytes, FakeSystem& system) {
     return path;
 }
 
-// The program part is the short form where there is one; the request follows it whole after
-// one blank, so that a program part in one token starts that file with exactly the request.
+// The request follows the program part whole after one blank, so that a program part in one token
+// starts that file with exactly the request.
 void CheckCommand(const std::string& command, const std::string& programPart,
                   const std::string& request) {
     FUZZ_CHECK(command == programPart + " " + request);
@@ -43,6 +43,11 @@ void CheckCommand(const std::string& command, const std::string& programPart,
 std::string ShortFormOrPath(const FakeSystem& system, const std::string& path) {
     const auto known = system.shortPaths.find(path);
     return known == system.shortPaths.end() || known->second.empty() ? path : known->second;
+}
+
+// A program part as started: in quotes where it holds a blank.
+std::string AsStarted(const std::string& program) {
+    return program.find(' ') == std::string::npos ? program : '"' + program + '"';
 }
 
 bool IsPGPCommand(const std::string& text) {
@@ -67,10 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string request = bytes.ConsumeRemainingBytesAsString();
 
     CheckCommand(ProgramDriverCommand(directory, driver, request),
-                 ShortFormOrPath(platform.system, directory) + "\\" + driver, request);
+                 AsStarted(ShortFormOrPath(platform.system, directory) + "\\" + driver), request);
     CheckCommand(ScriptDriverCommand(FuzzPlatform::kDir, driver, request),
-                 std::string(FuzzPlatform::kDir) + "ORV.EXE", driver + " " + request);
-    FUZZ_CHECK(TrayStartCommand(pgpPath) == ShortFormOrPath(platform.system, pgpPath));
+                 AsStarted(std::string(FuzzPlatform::kDir) + "ORV.EXE"), driver + " " + request);
+    FUZZ_CHECK(TrayStartCommand(pgpPath) == AsStarted(ShortFormOrPath(platform.system, pgpPath)));
     // Only the commands that the program sends have menu commands of their own.
     FUZZ_CHECK(IsPGPCommand(command) == (PGPCommandId(command) != kDefaultPGPCommandId));
     return 0;

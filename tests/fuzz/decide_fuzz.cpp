@@ -98,10 +98,11 @@ void CheckMailingList(const RunInput& input) {
     FUZZ_CHECK(MailingListHit(data.To, data.Cc, longer));
 }
 
-void CheckStop(const RunDecision& decision) {
+void CheckStop(const RunDecision& decision, bool nothingRead) {
     FUZZ_CHECK(decision.command.empty());
     if (decision.stopBox == StopBox::AppMessageBox) {
-        FUZZ_CHECK(decision.message == "Couldn't get data from your e-mail program");
+        FUZZ_CHECK(nothingRead ? decision.message == "Couldn't get data from your e-mail program"
+                               : decision.message.starts_with("The message holds a NUL character"));
         return;
     }
     FUZZ_CHECK(decision.incoming && !ClassifyPGP(decision.body).HasPGPBlock);
@@ -152,14 +153,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     CheckMailingList(input);
     const RunDecision decision = DecideRun(input);
     FUZZ_CHECK(IsKnownCommand(decision.command));
+    // Nothing read, or a body that the clipboard would cut at a zero byte, stops the run
+    // with an application message box before anything else.
     const bool nothingRead = !HasWindowBit(input.data.Wtype) && !input.data.HasBody;
-    FUZZ_CHECK(nothingRead == (decision.outcome == RunOutcome::Stop &&
+    const bool stopsAtOnce = nothingRead || input.data.Body.find('\0') != std::string::npos;
+    FUZZ_CHECK(stopsAtOnce == (decision.outcome == RunOutcome::Stop &&
                                decision.stopBox == StopBox::AppMessageBox));
-    if (!nothingRead) {
+    if (!stopsAtOnce) {
         CheckBody(input.data, decision);
     }
     if (decision.outcome == RunOutcome::Stop) {
-        CheckStop(decision);
+        CheckStop(decision, nothingRead);
     } else {
         CheckInvocation(input, decision);
     }
