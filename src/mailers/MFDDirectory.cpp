@@ -1,7 +1,8 @@
 #include "mailers/MFDDirectory.h"
 
-#include <algorithm>
+#include <unordered_set>
 
+#include "mailers/ListBoxOrder.h"
 #include "platform/FileError.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
@@ -13,15 +14,6 @@
 namespace {
 
 const std::string kGap(kEntryGap, ' ');
-
-// The order of the sorted list boxes and of the Active driver list: letter case ignored.
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return LowerAscii(a) < LowerAscii(b);
-}
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    return LowerAscii(a) == LowerAscii(b);
-}
 
 bool Contains(std::string_view text, char c) {
     return text.find(c) != std::string_view::npos;
@@ -53,13 +45,13 @@ std::string ReadLibraryFile(const std::string& path) {
     return ReadFileString(path);
 }
 
-bool IsIn(const std::vector<std::string>& texts, const std::string& text) {
-    return std::any_of(texts.begin(), texts.end(),
-                       [&](const std::string& t) { return EqualIgnoringCase(t, text); });
-}
-
-void SortLikeListBox(std::vector<std::string>& texts) {
-    std::stable_sort(texts.begin(), texts.end(), LessIgnoringCase);
+// The lines lower-cased, so that an entry text is matched against all of them at once.
+std::unordered_set<std::string> LowerCased(const std::vector<std::string>& lines) {
+    std::unordered_set<std::string> lowered;
+    for (const std::string& line : lines) {
+        lowered.insert(LowerAscii(line));
+    }
+    return lowered;
 }
 
 }  // namespace
@@ -97,7 +89,7 @@ void LoadMailerLibrary() {
     m.directory = Os().profiles->ReadSystem("Mail Form Drivers", "Path", "");
     m.libraryLoaded = false;
     m.activeLinesRead = ActiveTexts();
-    const std::vector<std::string>& activeTexts = m.activeLinesRead;
+    const std::unordered_set<std::string> activeTexts = LowerCased(m.activeLinesRead);
     m.exclusiveDrivers.clear();
     m.library.clear();
     m.active.clear();
@@ -109,7 +101,7 @@ void LoadMailerLibrary() {
         }
         if (IsOffered(entry, m.directory)) {
             const std::string text = EntryText(entry);
-            (IsIn(activeTexts, text) ? m.active : m.library).push_back(text);
+            (activeTexts.contains(LowerAscii(text)) ? m.active : m.library).push_back(text);
         }
     }
     SortLikeListBox(m.library);
@@ -127,15 +119,20 @@ bool HasSameDriverMark(const MailerLibrary& mailers, int row) {
            mailers.sameDriverMarks[static_cast<std::size_t>(row)];
 }
 
+// Of drivers that differ in letter case only, the one of the first row stays: sorting
+// keeps equal keys in row order.
 void BuildActiveDriverList() {
     MailerLibrary& m = Mailers();
-    m.activeDrivers.clear();
+    std::vector<std::string> drivers;
+    drivers.reserve(m.active.size());
     for (const std::string& text : m.active) {
-        const std::string driver = DriverFileOf(text);
-        const auto at = std::lower_bound(m.activeDrivers.begin(), m.activeDrivers.end(), driver,
-                                         LessIgnoringCase);
-        if (at == m.activeDrivers.end() || !EqualIgnoringCase(*at, driver)) {
-            m.activeDrivers.insert(at, driver);
+        drivers.push_back(DriverFileOf(text));
+    }
+    m.activeDrivers.clear();
+    const std::vector<KeyedText> sorted = SortedByKey(drivers);
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        if (i == 0 || sorted[i].key != sorted[i - 1].key) {
+            m.activeDrivers.push_back(sorted[i].text);
         }
     }
 }
