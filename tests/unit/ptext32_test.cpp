@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
+#include "bench/baseline/LiteralRemoveLineBreaks.h"
 #include "fakes/FakeOs.h"
 #include "fakes/FakePrintCanvas.h"
 
@@ -115,6 +117,26 @@ TEST_F(PrintTextTest, PrintsEachLineOfATextOrTheTextJoinedIntoOne) {
         print.RemoveBreaks = c.removeBreaks;
         print.BreakSequence = c.sequence;
         EXPECT_EQ(Printed(c.text), c.lines) << c.text;
+    }
+}
+
+TEST(RemoveLineBreaks, AgreesWithReplacingInPlaceOnRandomTexts) {
+    std::mt19937 gen(4);
+    const char kAlphabet[] = {'\r', '\n', ' ', 'a'};
+    const struct {
+        TBreakSequence sequence;
+        const char* lineBreak;
+    } sequences[] = {{bsCRLF, "\r\n"}, {bsCR, "\r"}, {bsLF, "\n"}};
+    for (int i = 0; i < 5000; ++i) {
+        std::string text(std::uniform_int_distribution<int>(0, 12)(gen), 'a');
+        for (char& c : text) {
+            c = kAlphabet[std::uniform_int_distribution<int>(0, 3)(gen)];
+        }
+        for (const auto& s : sequences) {
+            ASSERT_EQ(RemoveLineBreaks(text, s.sequence),
+                      LiteralRemoveLineBreaks(text, s.lineBreak))
+                << testing::PrintToString(text) << " " << s.sequence;
+        }
     }
 }
 
