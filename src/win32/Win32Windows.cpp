@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "win32/WaitSpan.h"
 #include "win32/WindowHandle.h"
 
 // Window 0 is no window: it gets the empty answer without a question to the system, which
@@ -120,5 +121,6 @@ void Win32Windows::BringToTop(WindowId window) {
 }
 
 void Win32Windows::SendCommand(WindowId window, unsigned identifier) {
+    const WaitSpan span("command");
     SendMessageA(ToHwnd(window), WM_COMMAND, identifier, 0);
 }
