@@ -5,11 +5,16 @@
 //                       of an empty program;
 //   startup_ratio       from the start of Tervane5.exe until both its tray icons are in the
 //                       notification area, over the start of a program until its first
-//                       window exists.
+//                       window exists;
+//   big_message_ms      a 10 MB message through a whole outgoing run, waits included;
+//   big_message_memory_ratio  the program's peak working set until then over the message's
+//                       size.
 // Medians of kRuns runs each. Prints the times and, at the end, one "name=value" line per
 // ratio; scripts/bench runs it through the build's Wine runner.
 
 #include <windows.h>
+// after windows.h, which it needs
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -25,11 +30,14 @@
 #include "win/NotificationArea.h"
 #include "win/PGPTrayStandin.h"
 #include "win/StandinProgram.h"
+#include "win32/UniqueHandle.h"
 #include "win32/WaitSpan.h"
 
 namespace {
 
 constexpr int kRuns = 12;
+constexpr int kBigRuns = 3;
+constexpr std::size_t kBigMessageBytes = 10 * 1000 * 1000;
 const std::string kBody = "Hello Bob,\r\n\r\nsee you on Thursday.\r\nAlice\r\n";
 
 double Milliseconds(long long fromMicroseconds) {
@@ -65,10 +73,11 @@ std::string BenchProgram(const char* name) {
 
 // Polls every `intervalMs`: every millisecond where the poll marks the end of what is
 // measured, alike for every program measured.
-void WaitFor(const std::function<bool()>& condition, const char* what, DWORD intervalMs = 1) {
+void WaitFor(const std::function<bool()>& condition, const char* what, DWORD intervalMs = 1,
+             DWORD timeoutMs = 30000) {
     const DWORD start = GetTickCount();
     while (!condition()) {
-        if (GetTickCount() - start > 30000) {
+        if (GetTickCount() - start > timeoutMs) {
             throw std::runtime_error(std::string("timed out waiting for ") + what);
         }
         Sleep(intervalMs);
@@ -118,16 +127,29 @@ double StartUntilTrayIcons() {
     return elapsed;
 }
 
-// One outgoing run: the program's own time, the run less its waits for other programs.
-double RunOverhead(HWND mainIcon, HWND compose, const WaitLog& waits) {
+// A body of about `bytes` in lines of 70 letters.
+std::string BodyOf(std::size_t bytes) {
+    const std::string line = std::string(68, 'x') + "\r\n";
+    std::string body;
+    body.reserve(bytes + line.size());
+    while (body.size() < bytes) {
+        body += line;
+    }
+    return body;
+}
+
+// One outgoing run of the body in the compose window, started by the tray icon's message;
+// the time from the message until the program stamps the click's end, in microseconds.
+long long OutgoingRun(HWND mainIcon, HWND compose, const WaitLog& waits, const std::string& text,
+                      DWORD timeoutMs) {
     HWND body = GetDlgItem(compose, demomail::kBodyId);
-    SetWindowTextA(body, kBody.c_str());
+    SetWindowTextA(body, text.c_str());
     waits.Clear();
     SetForegroundWindow(compose);
     const long long start = WaitSpan::NowMicroseconds();
     PostMessageA(mainIcon, WM_USER, 0, WM_LBUTTONUP);
     // The program stamps the run's end itself: a slow poll takes no time from it.
-    WaitFor([&] { return waits.Has("click"); }, "the run's end", 50);
+    WaitFor([&] { return waits.Has("click"); }, "the run's end", 50, timeoutMs);
     if (WindowText(body).rfind("-----BEGIN PGP MESSAGE-----", 0) != 0) {
         throw std::runtime_error("the run did not encrypt the message");
     }
@@ -135,12 +157,31 @@ double RunOverhead(HWND mainIcon, HWND compose, const WaitLog& waits) {
         throw std::runtime_error("the run did not wait for two drivers and one PGP command:\n" +
                                  waits.Text());
     }
-    return static_cast<double>(waits.End("click") - start - waits.Total("process") -
-                               waits.Total("command")) /
-           1000.0;
+    return waits.End("click") - start;
 }
 
-double RunOverheadMedian(const WaitLog& waits) {
+// The program's own time in one run: the run less its waits for other programs.
+double RunOverhead(HWND mainIcon, HWND compose, const WaitLog& waits) {
+    const long long run = OutgoingRun(mainIcon, compose, waits, kBody, 30000);
+    return static_cast<double>(run - waits.Total("process") - waits.Total("command")) / 1000.0;
+}
+
+std::size_t PeakWorkingSet(const StandinProgram& program) {
+    const UniqueHandle process(
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, program.ProcessId()));
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!process.Valid() || !GetProcessMemoryInfo(process.Get(), &counters, sizeof counters)) {
+        throw std::runtime_error("cannot read the program's working set");
+    }
+    return counters.PeakWorkingSetSize;
+}
+
+struct RunFigures {
+    double overheadMs, bigMessageMs, bigMessageMemoryRatio;
+};
+
+RunFigures OutgoingRunFigures(const WaitLog& waits) {
     StandinProgram mailer(StandinPath("DemoMail.exe") + " /compose \"" +
                           InstalledProgram::File("message.txt") + "\"");
     HWND compose = mailer.WaitForWindow(demomail::kComposeClass);
@@ -150,10 +191,27 @@ double RunOverheadMedian(const WaitLog& waits) {
     if (!compose || !mainIcon) {
         throw std::runtime_error("no compose window or no main tray icon");
     }
-    const double median = MedianOf("outgoing run, less its waits for drivers and PGP",
-                                   [&] { return RunOverhead(mainIcon, compose, waits); });
+    RunFigures figures{};
+    figures.overheadMs = MedianOf("outgoing run, less its waits for drivers and PGP",
+                                  [&] { return RunOverhead(mainIcon, compose, waits); });
+    const std::size_t smallPeak = PeakWorkingSet(*program);
+    const std::string big = BodyOf(kBigMessageBytes);
+    std::vector<double> times;
+    for (int i = 0; i < kBigRuns; ++i) {
+        times.push_back(static_cast<double>(OutgoingRun(mainIcon, compose, waits, big, 300000)) /
+                        1000.0);
+    }
+    figures.bigMessageMs = Median(times);
+    const std::size_t bigPeak = PeakWorkingSet(*program);
+    std::printf("%-58s median %8.2f ms  (%.2f to %.2f)\n", "outgoing run of a 10 MB message",
+                figures.bigMessageMs, *std::min_element(times.begin(), times.end()),
+                *std::max_element(times.begin(), times.end()));
+    std::printf("peak working set: %.1f MB after the small runs, %.1f MB after the 10 MB ones\n",
+                static_cast<double>(smallPeak) / 1e6, static_cast<double>(bigPeak) / 1e6);
+    figures.bigMessageMemoryRatio =
+        static_cast<double>(bigPeak) / static_cast<double>(kBigMessageBytes);
     EndProgram(*program);
-    return median;
+    return figures;
 }
 
 }  // namespace
@@ -169,13 +227,15 @@ int main() {
                     kBody);
         const WaitLog waits(InstalledProgram::File("waits.log"));
         const double empty = MedianOf("empty program, start and wait", EmptyStartAndWait);
-        const double overhead = RunOverheadMedian(waits);
+        const RunFigures run = OutgoingRunFigures(waits);
         const double window =
             MedianOf("empty program, start until its window", FirstWindowOfAProgram);
         const double startup =
             MedianOf("Tervane5.exe, start until both tray icons", StartUntilTrayIcons);
-        std::printf("run_overhead_ratio=%.3f\nstartup_ratio=%.2f\n", overhead / empty,
-                    startup / window);
+        std::printf(
+            "run_overhead_ratio=%.3f\nstartup_ratio=%.2f\nbig_message_ms=%.0f\n"
+            "big_message_memory_ratio=%.2f\n",
+            run.overheadMs / empty, startup / window, run.bigMessageMs, run.bigMessageMemoryRatio);
         return 0;
     } catch (const std::exception& e) {
         std::printf("wine bench: %s\nThe program's debug log:\n%s\n", e.what(),
