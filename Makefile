@@ -19,11 +19,10 @@ setup:
 fuzz:
 	scripts/fuzz $(FUZZ_SECONDS)
 
-# Benchmarks run on an optimised build without sanitizers.
+# Benchmarks: the native ones on an optimised build without sanitizers, the whole program
+# under Wine on the win64 build; the figures ("name=value") come last.
 bench: setup
-	cmake --preset bench >/dev/null
-	cmake --build --preset bench
-	build/bench/bench/bench_replace
+	scripts/bench
 
 clean:
 	rm -rf build

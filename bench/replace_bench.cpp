@@ -1,40 +1,22 @@
 // Compares the literal replacement algorithm (rescan from the start and rebuild the string
 // after every replacement) with the program's linear ReplaceAll, on the texts the program
 // actually replaces in, and shows that parsing an exchange file grows linearly with its
-// body. Prints times and ratios; it is not a test.
-//
-//   bench_replace [--lines N]   (default 100000 lines, about 5 MB)
+// body.
 
-#include <chrono>
+#include "bench/ReplaceBench.h"
+
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <functional>
 #include <string>
 
+#include "bench/BenchTiming.h"
 #include "bench/baseline/LiteralReplace.h"
 #include "core/MFDData.h"
 #include "core/PGPBlocks.h"
 #include "support/replace.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Seconds(const std::function<void()>& work) {
-    const auto start = Clock::now();
-    work();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// Best of a few runs, for the fast side.
-double BestSeconds(const std::function<void()>& work, int runs = 5) {
-    double best = Seconds(work);
-    for (int i = 1; i < runs; ++i) {
-        best = std::min(best, Seconds(work));
-    }
-    return best;
-}
 
 // `lines` lines of about 50 bytes ending in CR LF; every tenth line is a marker line
 // indented by one blank, as a mailer's quoting leaves them.
@@ -61,8 +43,9 @@ std::string LiteralUnindent(const std::string& text) {
     return LiteralReplaceAll("\n -----END PGP ", s, "\n-----END PGP ");
 }
 
-void Compare(const char* what, const std::function<std::string()>& literal,
-             const std::function<std::string()>& linear) {
+// The literal time over the linear one; ends the program when the results differ.
+double Compare(const char* what, const std::function<std::string()>& literal,
+               const std::function<std::string()>& linear) {
     std::string expected, actual;
     const double slow = Seconds([&] { expected = literal(); });
     const double fast = BestSeconds([&] { actual = linear(); });
@@ -72,7 +55,10 @@ void Compare(const char* what, const std::function<std::string()>& literal,
     }
     std::printf("%-34s literal %9.3f s   linear %9.5f s   ratio %8.0fx\n", what, slow, fast,
                 slow / fast);
+    return slow / fast;
 }
+
+}  // namespace
 
 void ParseScaling() {
     const std::string header = "Wtype: 1\r\nTo: a@example.org\r\nSubject: big\r\n\r\n";
@@ -95,21 +81,15 @@ void ParseScaling() {
     }
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    int lines = 100000;
-    if (argc == 3 && std::strcmp(argv[1], "--lines") == 0) {
-        lines = std::atoi(argv[2]);
-    }
+ReplaceRatios CompareReplacements(int lines) {
     const std::string text = MailText(lines);
     std::printf("text: %d lines, %zu bytes\n", lines, text.size());
-    Compare(
+    ReplaceRatios ratios;
+    ratios.replace = Compare(
         "ReplaceAll CR LF -> one byte", [&] { return LiteralReplaceAll("\r\n", text, "\xff"); },
         [&] { return ReplaceAll("\r\n", text, "\xff"); });
-    Compare(
+    ratios.unindent = Compare(
         "UnindentPGPMarkers", [&] { return LiteralUnindent(text); },
         [&] { return UnindentPGPMarkers(text); });
-    ParseScaling();
-    return 0;
+    return ratios;
 }

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/MailingListIndex.h"
 #include "core/PGPBlocks.h"
 #include "core/PGPCommands.h"
 #include "support/HelpContexts.h"
@@ -34,20 +35,6 @@ struct RunState {
 
 bool IsAddressSeparator(char c) {
     return c == ' ' || c == ',' || c == ';';
-}
-
-// The items one to a line, with a line end in front of the first, so that a whole item is
-// found as CR LF + item + CR LF.
-std::string MailingListText(const std::vector<std::string>& mailingList) {
-    std::string text = "\r\n";
-    for (const std::string& item : mailingList) {
-        text.append(item).append("\r\n");
-    }
-    return LowerAscii(text);
-}
-
-bool IsListedAddress(const std::string& listText, const std::string& token) {
-    return listText.find("\r\n" + LowerAscii(token) + "\r\n") != std::string::npos;
 }
 
 // A stop before the text is looked at, told in the application's message box.
@@ -163,24 +150,26 @@ std::string OptionToCommand(int index, const std::string& current) {
 
 // Every maximal run of characters between separators is one token; a run of separators
 // ends one token only. The pending flag starts set, so a text that begins with a separator
-// first compares an empty token.
+// first compares an empty token. Lower-casing the whole text lowers every token in it.
 bool MailingListHit(const std::string& to, const std::string& cc,
                     const std::vector<std::string>& mailingList) {
-    const std::string listText = MailingListText(mailingList);
-    const std::string addresses = TrimBlanks(to + " " + cc) + " ";
+    const MailingListIndex list(mailingList);
+    const std::string addresses = LowerAscii(TrimBlanks(to + " " + cc) + " ");
+    const std::string_view text(addresses);
     bool pending = true;
-    std::string token;
-    for (char c : addresses) {
-        if (!IsAddressSeparator(c)) {
+    std::size_t tokenStart = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!IsAddressSeparator(text[i])) {
             pending = true;
-            token += c;
-        } else if (pending) {
+            continue;
+        }
+        if (pending) {
             pending = false;
-            if (IsListedAddress(listText, token)) {
+            if (list.Holds(text.substr(tokenStart, i - tokenStart))) {
                 return true;
             }
-            token.clear();
         }
+        tokenStart = i + 1;
     }
     return false;
 }

@@ -1,7 +1,8 @@
 #include "mailers/MFDDirectory.h"
 
-#include <algorithm>
+#include <unordered_set>
 
+#include "mailers/ListBoxOrder.h"
 #include "platform/FileError.h"
 #include "platform/Files.h"
 #include "platform/Platform.h"
@@ -14,15 +15,6 @@
 namespace {
 
 const std::string kGap(kEntryGap, ' ');
-
-// The order of the sorted list boxes and of the Active driver list: letter case ignored.
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return LowerAscii(a) < LowerAscii(b);
-}
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    return LowerAscii(a) == LowerAscii(b);
-}
 
 // Where the gap starts: the last run before the last byte that is not a blank, or, for an
 // entry without a driver file, the blanks at the end; npos when there is none.
@@ -67,11 +59,6 @@ std::string ReadLibraryFile(const std::string& path) {
     return ReadFileString(path);
 }
 
-bool IsIn(const std::vector<std::string>& texts, const std::string& text) {
-    return std::any_of(texts.begin(), texts.end(),
-                       [&](const std::string& t) { return EqualIgnoringCase(t, text); });
-}
-
 // The driver field names a file of the drivers folder: a separator, a drive or ".." would
 // let a line of the library start a program anywhere else.
 bool IsDriverFileName(const std::string& driver) {
@@ -79,8 +66,13 @@ bool IsDriverFileName(const std::string& driver) {
            driver.find("..") == std::string::npos;
 }
 
-void SortLikeListBox(std::vector<std::string>& texts) {
-    std::stable_sort(texts.begin(), texts.end(), LessIgnoringCase);
+// The lines lower-cased, so that an entry text is matched against all of them at once.
+std::unordered_set<std::string> LowerCased(const std::vector<std::string>& lines) {
+    std::unordered_set<std::string> lowered;
+    for (const std::string& line : lines) {
+        lowered.insert(LowerAscii(line));
+    }
+    return lowered;
 }
 
 }  // namespace
@@ -122,7 +114,7 @@ void LoadMailerLibrary() {
     m.directory = Os().profiles->ReadSystem("Mail Form Drivers", "Path", "");
     m.libraryLoaded = false;
     m.activeLinesRead = ActiveTexts();
-    const std::vector<std::string>& activeTexts = m.activeLinesRead;
+    const std::unordered_set<std::string> activeTexts = LowerCased(m.activeLinesRead);
     m.exclusiveDrivers.clear();
     m.library.clear();
     m.active.clear();
@@ -140,7 +132,7 @@ void LoadMailerLibrary() {
         }
         if (IsOffered(entry, m.directory)) {
             const std::string text = EntryText(entry);
-            (IsIn(activeTexts, text) ? m.active : m.library).push_back(text);
+            (activeTexts.contains(LowerAscii(text)) ? m.active : m.library).push_back(text);
         }
     }
     SortLikeListBox(m.library);
@@ -158,15 +150,20 @@ bool HasSameDriverMark(const MailerLibrary& mailers, int row) {
            mailers.sameDriverMarks[static_cast<std::size_t>(row)];
 }
 
+// Of drivers that differ in letter case only, the one of the first row stays: sorting
+// keeps equal keys in row order.
 void BuildActiveDriverList() {
     MailerLibrary& m = Mailers();
-    m.activeDrivers.clear();
+    std::vector<std::string> drivers;
+    drivers.reserve(m.active.size());
     for (const std::string& text : m.active) {
-        const std::string driver = DriverFileOf(text);
-        const auto at = std::lower_bound(m.activeDrivers.begin(), m.activeDrivers.end(), driver,
-                                         LessIgnoringCase);
-        if (at == m.activeDrivers.end() || !EqualIgnoringCase(*at, driver)) {
-            m.activeDrivers.insert(at, driver);
+        drivers.push_back(DriverFileOf(text));
+    }
+    m.activeDrivers.clear();
+    const std::vector<KeyedText> sorted = SortedByKey(drivers);
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        if (i == 0 || sorted[i].key != sorted[i - 1].key) {
+            m.activeDrivers.push_back(sorted[i].text);
         }
     }
 }

@@ -1,9 +1,12 @@
 #include "shell/MailerLists.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
+#include "mailers/ListBoxOrder.h"
 #include "mailers/MFDDirectory.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
@@ -13,7 +16,7 @@
 namespace {
 
 // One of the two sorted list boxes: its rows, its selected row (-1 for none) and, for the
-// Active list, the rows' same-driver marks.
+// Active list, the rows' same-driver marks. The rows are in list order (ListBoxOrder.h).
 struct SortedList {
     std::vector<std::string>& rows;
     int& selected;
@@ -23,25 +26,53 @@ struct SortedList {
     bool HasSelection() const { return selected >= 0 && selected < Count(); }
     const std::string& Selected() const { return rows[static_cast<std::size_t>(selected)]; }
 
-    // Adds the text where the list box sorts it (letter case ignored, after equal rows, as
-    // the library was sorted at load) and selects it.
-    void AddAndSelect(const std::string& text) {
-        const std::string key = LowerAscii(text);
-        const auto at = std::find_if(rows.begin(), rows.end(),
-                                     [&](const std::string& row) { return key < LowerAscii(row); });
-        const int row = static_cast<int>(at - rows.begin());
-        rows.insert(at, text);
-        if (marks && marks->size() >= static_cast<std::size_t>(row)) {
-            marks->insert(marks->begin() + row, false);
+    // Adds the texts as if one after the other, each where the list box sorts it: after the
+    // rows equal to it but for letter case, as the library was sorted at load. Selects the
+    // last. One merge, however many texts. A list with marks has them cleared: the Active
+    // list is marked anew after every addition.
+    void AddAll(const std::vector<std::string>& texts) {
+        if (texts.empty()) {
+            return;
         }
-        selected = row;
+        const std::vector<KeyedText> present = Keyed(rows);
+        const std::vector<KeyedText> added = SortedByKey(texts);
+        std::vector<KeyedText> merged;
+        merged.reserve(present.size() + added.size());
+        std::merge(present.begin(), present.end(), added.begin(), added.end(),
+                   std::back_inserter(merged), KeyLess);
+        rows.clear();
+        for (KeyedText& row : merged) {
+            rows.push_back(std::move(row.text));
+        }
+        const KeyedText last{LowerAscii(texts.back()), {}};
+        selected = static_cast<int>(std::upper_bound(merged.begin(), merged.end(), last, KeyLess) -
+                                    merged.begin()) -
+                   1;
+        if (marks) {
+            marks->assign(rows.size(), false);
+        }
     }
 
-    void Erase(int row) {
-        rows.erase(rows.begin() + row);
-        if (marks && static_cast<std::size_t>(row) < marks->size()) {
-            marks->erase(marks->begin() + row);
+    // Takes out the rows for which `taken` holds, in row order, each with its mark.
+    template <typename Predicate>
+    std::vector<std::string> Take(Predicate taken) {
+        std::vector<std::string> out, kept;
+        std::vector<bool> keptMarks;
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            const bool take = taken(rows[row]);
+            (take ? out : kept).push_back(std::move(rows[row]));
+            if (marks && row < marks->size() && !take) {
+                keptMarks.push_back((*marks)[row]);
+            }
         }
+        if (marks && marks->size() > rows.size()) {
+            keptMarks.insert(keptMarks.end(), marks->begin() + rows.size(), marks->end());
+        }
+        rows = std::move(kept);
+        if (marks) {
+            *marks = std::move(keptMarks);
+        }
+        return out;
     }
 };
 
@@ -53,18 +84,37 @@ SortedList Active() {
     return {Mailers().active, Props().selectedActive, &Mailers().sameDriverMarks};
 }
 
-// Walks from the last row to the first, each entry moved becoming the selection of the
-// receiving list, so that the group's first entry ends up selected. The entry selected in
-// the giving list is one of the group, so that list is left without a selection.
+// Each entry moved becomes the selection of the receiving list in turn, from the group's
+// last row to its first, so that the group's first entry ends up selected. The entry
+// selected in the giving list is one of the group, so that list is left without a
+// selection.
 void MoveGroup(SortedList from, SortedList to, const std::string& driver) {
-    for (int row = from.Count() - 1; row >= 0; --row) {
-        const std::string text = from.rows[static_cast<std::size_t>(row)];
-        if (DriverFileOf(text) == driver) {
-            to.AddAndSelect(text);
-            from.Erase(row);
-        }
-    }
+    std::vector<std::string> group =
+        from.Take([&](const std::string& text) { return DriverFileOf(text) == driver; });
+    std::reverse(group.begin(), group.end());
+    to.AddAll(group);
     from.selected = -1;
+}
+
+// The Active entries in the order in which returning the group of the first row, again and
+// again, hands them to the Library: group after group, each from its last row to its first.
+std::vector<std::string> InReturnOrder(std::vector<std::string> rows) {
+    std::unordered_map<std::string, std::size_t> groupOf;
+    std::vector<std::vector<std::string>> groups;
+    for (std::string& row : rows) {
+        const auto [at, isNew] = groupOf.try_emplace(DriverFileOf(row), groups.size());
+        if (isNew) {
+            groups.emplace_back();
+        }
+        groups[at->second].push_back(std::move(row));
+    }
+    std::vector<std::string> order;
+    order.reserve(rows.size());
+    for (std::vector<std::string>& group : groups) {
+        order.insert(order.end(), std::make_move_iterator(group.rbegin()),
+                     std::make_move_iterator(group.rend()));
+    }
+    return order;
 }
 
 bool IsExclusiveDriver(const std::string& driver) {
@@ -148,13 +198,16 @@ void ReturnToLibrary() {
     BuildActiveDriverList();
 }
 
+// The whole list moves in one merge; the result is that of returning the first row's group
+// until the list is empty.
 void ClearActiveList() {
     SortedList library = Library();
     const std::string remembered = library.HasSelection() ? library.Selected() : std::string();
-    // Each return moves at least the first entry, so the loop ends.
-    while (!Mailers().active.empty()) {
-        Props().selectedActive = 0;
-        ReturnToLibrary();
+    SortedList active = Active();
+    if (!active.rows.empty()) {
+        library.AddAll(InReturnOrder(active.Take([](const std::string&) { return true; })));
+        active.selected = -1;
+        BuildActiveDriverList();
     }
     library.selected = RowIgnoringCase(library.rows, remembered);
 }

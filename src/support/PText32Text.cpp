@@ -47,16 +47,21 @@ std::string RemoveLineBreaks(const std::string& text, TBreakSequence sequence) {
     if (lineBreak.empty()) {
         return text;
     }
-    std::string s = text;
-    // A blank cannot be part of a break, so no replacement makes a new occurrence behind it.
-    for (std::size_t at = s.find(lineBreak); at != std::string::npos; at = s.find(lineBreak, at)) {
-        if (at + lineBreak.size() == s.size()) {
-            s.erase(at);
-            break;
+    // Built anew in one pass: replacing in place would move the rest of the text at every
+    // break. A blank cannot be part of a break, so no replacement makes a new occurrence.
+    std::string s;
+    s.reserve(text.size());
+    std::size_t from = 0;
+    for (std::size_t at = text.find(lineBreak); at != std::string::npos;
+         at = text.find(lineBreak, from)) {
+        s.append(text, from, at - from);
+        from = at + lineBreak.size();
+        if (from == text.size()) {
+            return s;  // a break at the very end goes without a blank
         }
-        s.replace(at, lineBreak.size(), " ");
+        s += ' ';
     }
-    return s;
+    return s.append(text, from);
 }
 
 // The scan runs to the end of the text as it grows, so that every code is expanded however

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "win32/WaitSpan.h"
+
 namespace {
 
 constexpr const char* kClassName = "TTaskIcon";
@@ -160,6 +162,7 @@ void TTaskIcon::Notify(UINT id, UINT mouseMessage) {
     switch (mouseMessage) {
         case WM_LBUTTONUP:
             if (OnClick) {
+                const WaitSpan span("click");
                 OnClick();
             }
             break;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "win32/UniqueHandle.h"
+#include "win32/WaitSpan.h"
 
 unsigned Win32Processes::WinExec(const std::string& commandLine, int showState) {
     return ::WinExec(commandLine.c_str(), static_cast<UINT>(showState));
@@ -12,6 +13,7 @@ unsigned Win32Processes::WinExec(const std::string& commandLine, int showState) 
 
 ProcessRun Win32Processes::RunAndWait(const std::string& commandLine, int showState,
                                       std::uint32_t creationFlags) {
+    const WaitSpan span("process");
     // CreateProcessA may write into the command line, so it gets a copy of its own.
     std::vector<char> command(commandLine.begin(), commandLine.end());
     command.push_back('\0');

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "win32/WaitSpan.h"
 #include "win32/WindowHandle.h"
 
 // Window 0 is no window: it gets the empty answer without a question to the system, which
@@ -192,5 +193,6 @@ void Win32Windows::SetTextByMessage(WindowId window, const std::string& text) {
 }
 
 void Win32Windows::SendCommand(WindowId window, unsigned identifier) {
+    const WaitSpan span("command");
     SendMessageA(ToHwnd(window), WM_COMMAND, identifier, 0);
 }

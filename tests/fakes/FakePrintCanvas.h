@@ -1,7 +1,8 @@
 #pragma once
 // A printer whose glyphs are all 10 pixels wide and whose text is as high as its font's size
 // at the resolution, on A4 at 300 pixels per inch unless the test says otherwise. A tab goes
-// to the first stop beyond the text before it. It records what is drawn, on which page.
+// to the first stop beyond the text before it. It records what is drawn, on which page, and
+// counts the characters measured.
 
 #include <algorithm>
 #include <string>
@@ -38,9 +39,11 @@ public:
     void AbortDocument() override { calls.push_back("AbortDocument"); }
     void SetFont(const PrintFont& f) override { font = f; }
     TextSize TextExtent(const std::string& text) override {
+        measured += static_cast<long long>(text.size());
         return {static_cast<int>(text.size()) * kGlyphWidth, font.size * dpi / 72};
     }
     int TabbedTextWidth(const std::string& text, const std::vector<int>& stops) override {
+        measured += static_cast<long long>(text.size());
         int x = 0;
         for (const char c : text) {
             const auto stop = std::upper_bound(stops.begin(), stops.end(), x);
@@ -69,4 +72,5 @@ public:
     int page = 0;
     int justifyExtra = 0;
     int justifyBreaks = 0;
+    long long measured = 0;
 };

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "bench/baseline/LiteralMailingList.h"
 #include "core/PGPCommands.h"
 
 namespace {
@@ -53,7 +56,41 @@ TEST(MailingListHit, MatchesWholeTokensLetterCaseIgnored) {
     for (const auto& c : cases) {
         EXPECT_EQ(MailingListHit(c.to, c.cc, c.list), c.hit)
             << '"' << c.to << "\" \"" << c.cc << "\" " << testing::PrintToString(c.list);
+        EXPECT_EQ(LiteralMailingListHit(c.to, c.cc, c.list), c.hit) << c.to << " " << c.cc;
     }
+}
+
+// Pieces from which addresses and list items are made: letters that differ in case only,
+// separators, line ends, characters that lower-casing leaves alone.
+std::string RandomPieces(std::mt19937& gen, int maxPieces) {
+    static const char* const kPieces[] = {"a", "A", "b", "B",  "@",  "<",  ">",    "\xc4", "\xe4",
+                                          " ", ",", ";", "\t", "\r", "\n", "\r\n", ""};
+    std::string text;
+    for (int n = std::uniform_int_distribution<int>(0, maxPieces)(gen); n > 0; --n) {
+        text += kPieces[std::uniform_int_distribution<int>(0, std::size(kPieces) - 1)(gen)];
+    }
+    return text;
+}
+
+TEST(MailingListHit, AgreesWithTheLiteralScanOnRandomAddressesAndLists) {
+    std::mt19937 gen(16);
+    int hits = 0;
+    for (int i = 0; i < 20000; ++i) {
+        std::vector<std::string> list(std::uniform_int_distribution<int>(0, 4)(gen));
+        for (std::string& item : list) {
+            item = RandomPieces(gen, 3);
+        }
+        const std::string to = RandomPieces(gen, 8);
+        const std::string cc = RandomPieces(gen, 8);
+        const bool expected = LiteralMailingListHit(to, cc, list);
+        hits += expected;
+        ASSERT_EQ(MailingListHit(to, cc, list), expected)
+            << testing::PrintToString(to) << " " << testing::PrintToString(cc) << " "
+            << testing::PrintToString(list);
+    }
+    // Both outcomes were compared often.
+    EXPECT_GT(hits, 2000);
+    EXPECT_LT(hits, 18000);
 }
 
 RunInput Input(std::int32_t wtype, const std::string& body, bool routine, int option) {

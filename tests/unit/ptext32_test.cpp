@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
+#include "bench/baseline/LiteralRemoveLineBreaks.h"
+#include "bench/baseline/LiteralWrap.h"
 #include "fakes/FakeOs.h"
 #include "fakes/FakePrintCanvas.h"
 
@@ -94,6 +97,46 @@ TEST_F(PrintTextTest, AlignsLinesAndJustifiesOnlyThoseThatWrappingEnded) {
     EXPECT_EQ(printer.drawn[1].justifyBreaks + printer.drawn[2].justifyBreaks, 0);
 }
 
+// Random paragraphs of short and very long words, single and repeated blanks, at random
+// widths: the same lines and gap counts as the wrapping that measured every word whole.
+TEST_F(PrintTextTest, WrapsAsMeasuringEveryWordWholeDid) {
+    std::mt19937 gen(16);
+    print.Alignment = taJustify;
+    const auto width = [](const std::string& text) {
+        return static_cast<int>(text.size()) * FakePrintCanvas::kGlyphWidth;
+    };
+    for (int i = 0; i < 3000; ++i) {
+        const int glyphs = std::uniform_int_distribution<int>(0, 12)(gen);
+        const int pixels = std::uniform_int_distribution<int>(0, 9)(gen);
+        SetPrintableWidth(glyphs, pixels);
+        std::string text;
+        for (int words = std::uniform_int_distribution<int>(1, 6)(gen); words > 0; --words) {
+            const int letters = std::uniform_int_distribution<int>(0, 40)(gen) < 8 ? 40 : 4;
+            text += std::string(std::uniform_int_distribution<int>(0, 2)(gen), ' ') +
+                    std::string(std::uniform_int_distribution<int>(1, letters)(gen), 'w');
+        }
+        const int printable = glyphs * FakePrintCanvas::kGlyphWidth + pixels;
+        const literal_wrap::Lines expected =
+            width(text) <= printable ? literal_wrap::Lines{{text, 0}}
+                                     : literal_wrap::LiteralWrap(text, width, printable);
+        const Lines lines = Printed(text);
+        ASSERT_EQ(lines.size(), expected.size()) << '"' << text << "\" at " << printable;
+        for (std::size_t n = 0; n < lines.size(); ++n) {
+            EXPECT_EQ(lines[n], expected[n].first) << '"' << text << "\" at " << printable;
+            EXPECT_EQ(printer.drawn[n].justifyBreaks, expected[n].second) << text;
+        }
+    }
+}
+
+// A word of 200,000 letters on lines of 100: each line measures about its own width, not
+// the rest of the word (which made 200 million letters).
+TEST_F(PrintTextTest, ALongWordCostsEachLineItsOwnWidth) {
+    SetPrintableWidth(100);
+    const std::string word(200000, 'w');
+    EXPECT_EQ(Printed(" " + word).size(), 2001u);
+    EXPECT_LT(printer.measured, 20 * static_cast<long long>(word.size()));
+}
+
 // The lines of a text print without their breaks; a break at the end adds no line.
 TEST_F(PrintTextTest, PrintsEachLineOfATextOrTheTextJoinedIntoOne) {
     const struct {
@@ -115,6 +158,26 @@ TEST_F(PrintTextTest, PrintsEachLineOfATextOrTheTextJoinedIntoOne) {
         print.RemoveBreaks = c.removeBreaks;
         print.BreakSequence = c.sequence;
         EXPECT_EQ(Printed(c.text), c.lines) << c.text;
+    }
+}
+
+TEST(RemoveLineBreaks, AgreesWithReplacingInPlaceOnRandomTexts) {
+    std::mt19937 gen(4);
+    const char kAlphabet[] = {'\r', '\n', ' ', 'a'};
+    const struct {
+        TBreakSequence sequence;
+        const char* lineBreak;
+    } sequences[] = {{bsCRLF, "\r\n"}, {bsCR, "\r"}, {bsLF, "\n"}};
+    for (int i = 0; i < 5000; ++i) {
+        std::string text(std::uniform_int_distribution<int>(0, 12)(gen), 'a');
+        for (char& c : text) {
+            c = kAlphabet[std::uniform_int_distribution<int>(0, 3)(gen)];
+        }
+        for (const auto& s : sequences) {
+            ASSERT_EQ(RemoveLineBreaks(text, s.sequence),
+                      LiteralRemoveLineBreaks(text, s.lineBreak))
+                << testing::PrintToString(text) << " " << s.sequence;
+        }
     }
 }
 
