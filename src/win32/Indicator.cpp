@@ -2,26 +2,19 @@
 
 #include <stdexcept>
 
+#include "win32/WindowClass.h"
 namespace {
 
 constexpr const char* kClassName = "TfrmIndicator";
-
-ATOM RegisterIndicatorClass(WNDPROC procedure) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    // The system's colour brush: the bar follows the user's colour scheme.
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_HIGHLIGHT + 1));
-    wc.lpszClassName = kClassName;
-    return RegisterClassA(&wc);
-}
 
 }  // namespace
 
 // A tool window has no taskbar button.
 TfrmIndicator::TfrmIndicator(const ScreenRect& place) {
-    static const ATOM registered = RegisterIndicatorClass(WindowProc);
+    static const ATOM registered =
+        RegisterWindowClass(kClassName, WindowProc,
+                            // The system's colour brush: the bar follows the user's colour scheme.
+                            reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_HIGHLIGHT + 1)));
     window_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
                               registered ? kClassName : nullptr, "", WS_POPUP, place.left,
                               place.top, place.Width(), place.Height(), nullptr, nullptr,

@@ -1,6 +1,7 @@
 #include "win32/Panel.h"
 
 #include "win32/GdiObject.h"
+#include "win32/WindowClass.h"
 
 namespace {
 
@@ -52,14 +53,7 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
 }  // namespace
 
 const char* PanelClass() {
-    static const ATOM registered = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = PanelProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.lpszClassName = "TPanel";
-        return RegisterClassA(&wc);
-    }();
+    static const ATOM registered = RegisterWindowClass("TPanel", PanelProc);
     return registered ? "TPanel" : nullptr;
 }
 

@@ -4,18 +4,11 @@
 #include <stdexcept>
 
 #include "win32/WaitSpan.h"
+#include "win32/WindowClass.h"
 
 namespace {
 
 constexpr const char* kClassName = "TTaskIcon";
-
-ATOM RegisterTaskIconClass(WNDPROC procedure) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kClassName;
-    return RegisterClassA(&wc);
-}
 
 constexpr UINT_PTR kRetryTimer = 1;
 constexpr UINT kRetryInterval = 1000;
@@ -33,7 +26,7 @@ UINT TaskbarCreatedMessage() {
 // A top-level window, not a message-only one: only top-level windows hear the broadcast of
 // "TaskbarCreated".
 TTaskIcon::TTaskIcon() {
-    static const ATOM registered = RegisterTaskIconClass(WindowProc);
+    static const ATOM registered = RegisterWindowClass(kClassName, WindowProc);
     window_ = CreateWindowExA(WS_EX_TOOLWINDOW, registered ? kClassName : nullptr, "", WS_POPUP, 0,
                               0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), this);
     if (!window_) {

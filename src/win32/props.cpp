@@ -21,6 +21,7 @@
 #include "win32/PropsPages.h"
 #include "win32/PropsText.h"
 #include "win32/PropsTray.h"
+#include "win32/WindowClass.h"
 #include "win32/WindowHandle.h"
 
 namespace {
@@ -37,17 +38,6 @@ constexpr COLORREF kNoticeText = RGB(255, 0, 0);
 constexpr UINT_PTR kCloseAfterRun = 2;
 constexpr UINT kCloseAfterRunPoll = 100;
 constexpr COLORREF kNoticeBack = RGB(255, 255, 0);
-
-ATOM RegisterPropsClass(WNDPROC procedure) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hIcon = ResourceIcon(kProgramIconId);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = TfrmProps::kClassName;
-    return RegisterClassA(&wc);
-}
 
 // A hidden tool window: a window it owns gets no taskbar button.
 HWND CreateTaskbarOwner() {
@@ -81,7 +71,8 @@ TfrmProps::TfrmProps(Win32Platform& platform, HelpOpener openHelp)
     : platform_(platform),
       openHelp_(std::move(openHelp)),
       noticeBrush_(CreateSolidBrush(kNoticeBack)) {
-    static const ATOM registered = RegisterPropsClass(WindowProc);
+    static const ATOM registered = RegisterWindowClass(
+        kClassName, WindowProc, GetSysColorBrush(COLOR_BTNFACE), ResourceIcon(kProgramIconId));
     RECT frame{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
     window_ = CreateWindowExA(kExStyle, registered ? kClassName : nullptr, "Tervane 5", kStyle,

@@ -7,6 +7,7 @@
 #include "win32/ControlIds.h"
 #include "win32/Fonts.h"
 #include "win32/Panel.h"
+#include "win32/WindowClass.h"
 
 namespace {
 
@@ -17,16 +18,6 @@ constexpr int kBarWidth = 115;
 constexpr int kBarHeight = 13;
 constexpr int kBarStart = 5;
 constexpr const char* kClassName = "TfrmRunning";
-
-ATOM RegisterRunningClass(WNDPROC procedure) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = kClassName;
-    return RegisterClassA(&wc);
-}
 
 // The picture: a small padlock on the panel's face.
 HBITMAP CreateLockPicture() {
@@ -63,7 +54,8 @@ HWND CreateChild(const char* className, const char* text, DWORD style, HWND pare
 
 TfrmRunning::TfrmRunning(int left, int top, const Hourglass& hourglass)
     : hourglass_(hourglass), font_(MakeFont("MS Sans Serif", 8)), picture_(CreateLockPicture()) {
-    static const ATOM registered = RegisterRunningClass(WindowProc);
+    static const ATOM registered =
+        RegisterWindowClass(kClassName, WindowProc, GetSysColorBrush(COLOR_BTNFACE));
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
     // A tool window has no taskbar button; the window never takes the focus.
