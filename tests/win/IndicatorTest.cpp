@@ -127,10 +127,30 @@ TEST_F(IndicatorTest, OnlyYesMeansYes) {
     }
 }
 
+// A real click on the top bar. The tests beside this one share the desktop, and a window of
+// theirs may cover the point for a moment: the click waits until the bar is the window at the
+// point, and is made again while the bar stays, a few times at most.
+bool ClickTopBarAway() {
+    const POINT point{300, 103};
+    const auto barAtPoint = [point] {
+        char name[32] = "";
+        GetClassNameA(WindowFromPoint(point), name, sizeof name);
+        return std::string(name) == "TfrmIndicator";
+    };
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (WaitFor(barAtPoint)) {
+            ClickAt(point.x, point.y);
+        }
+        if (WaitFor([] { return BarPlaces().size() == 2; })) {
+            return true;
+        }
+    }
+    return false;
+}
+
 TEST_F(IndicatorTest, AClickOnABarRemovesThatBarWhileThePanelWaits) {
     EXPECT_TRUE(Ask([](HWND panel) {
-        ClickAt(300, 103);
-        EXPECT_TRUE(WaitFor([] { return BarPlaces().size() == 2; }));
+        EXPECT_TRUE(ClickTopBarAway());
         EXPECT_EQ(BarPlaces(), (std::vector<std::string>{"100,100 6x300", "494,100 6x300"}));
         EXPECT_TRUE(IsShown(panel));
         SendMessageA(GetDlgItem(panel, IDYES), BM_CLICK, 0, 0);
